@@ -1,0 +1,557 @@
+// KestDialHUDElement: properties, lifecycle, text faces and drawing of the dial.
+
+#include "kestdialhudelement_element.h"
+#include "kestdialhudelement_qt.h"
+
+#include <FTGL/ftgl.h>
+#include <GL/gl.h>
+#include <QtCore/QFile>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <new>
+
+using namespace ORSDK2016;
+
+FBHUDElementImplementation(KestDialHUDElement);
+
+namespace {
+
+const double kPi = 3.141592653589793;
+const double kTwoPi = 6.283185307179586;
+const double kStartRadius = 100.0;
+const unsigned int kFontResolution = 72;
+const int kRenderAll = 0xffff;
+const char* const kTemplateText = "000.0";
+
+//! Largest point size handed to a face. A face of this size already fills a screen's height
+//! with a few lines; anything larger would only make FreeType rasterise, and FTGL allocate,
+//! glyphs of ever more pixels (a size of a million would ask for gigabytes).
+const unsigned int kMaxFaceSize = 256;
+
+//! Most marks (or labels) that one scale pass draws. Enough for 2,000 ticks, far past what a
+//! legible dial shows; it keeps a draw short whatever "Ticks" holds.
+const int kMaxMarksPerPass = 2048;
+
+//! Most characters of "Label" that are drawn; a caption longer than this cannot fit a dial.
+const int kMaxLabelLength = 255;
+
+const char* const kOratorResource = ":resources/OratorStd.otf";
+const char* const kArialResource = ":resources/Arial.ttf";
+
+//! Truncates toward zero; NaN gives 0 and values beyond the int range give its nearest end.
+int TruncatedInt(double pValue)
+{
+    if (std::isnan(pValue)) return 0;
+    if (pValue <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (pValue >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return static_cast<int>(pValue);
+}
+
+//! Face point size for a size in pixels: truncated toward zero; NaN and sizes below 1 give 0,
+//! sizes above kMaxFaceSize give kMaxFaceSize.
+unsigned int FacePointSize(double pSize)
+{
+    if (!(pSize >= 1.0)) return 0;
+    if (pSize >= static_cast<double>(kMaxFaceSize)) return kMaxFaceSize;
+    return static_cast<unsigned int>(pSize);
+}
+
+//! Sizes a face; FTGL drops and re-rasterises every glyph on each FaceSize call, even for an
+//! unchanged size, so a face already at the size is left alone.
+void SetFaceSize(FTFont& pFace, double pSize)
+{
+    const unsigned int lSize = FacePointSize(pSize);
+    if (pFace.FaceSize() != lSize) pFace.FaceSize(lSize, kFontResolution);
+}
+
+struct TextExtent {
+    int mWidth;   // of the text's ink box, right of the origin
+    int mHeight;  // of the text's ink box, above the baseline
+};
+
+//! Measures a text at the origin; only the upper corner of its box is used.
+TextExtent Measure(FTFont& pFace, const char* pText)
+{
+    const FTBBox lBox = pFace.BBox(pText, -1, FTPoint(), FTPoint());
+    const TextExtent lExtent = {TruncatedInt(lBox.Upper().X()), TruncatedInt(lBox.Upper().Y())};
+    return lExtent;
+}
+
+void RenderText(FTFont& pFace, const char* pText, double pX, double pY)
+{
+    pFace.Render(pText, -1, FTPoint(pX, pY, 0.0), FTPoint(), kRenderAll);
+}
+
+//! FTGL reads 8-bit strings as UTF-8, without checking the sequences: a Latin-1 byte of 0xC0
+//! or more would be read as the start of a multi-byte character, and at the end of a text it
+//! would take the terminating NUL and the bytes after it. So a Latin-1 text is re-encoded as
+//! UTF-8 (at most two bytes a character) into a buffer of 2 * kMaxLabelLength + 1 bytes,
+//! cut after kMaxLabelLength characters.
+const char* Latin1ToUtf8(const char* pText, char (&pBuffer)[2 * kMaxLabelLength + 1])
+{
+    char* lOut = pBuffer;
+    for (int i = 0; pText[i] != '\0' && i < kMaxLabelLength; ++i) {
+        const unsigned char lByte = static_cast<unsigned char>(pText[i]);
+        if (lByte < 0x80) {
+            *lOut++ = static_cast<char>(lByte);
+        } else {
+            *lOut++ = static_cast<char>(0xC0 | (lByte >> 6));
+            *lOut++ = static_cast<char>(0x80 | (lByte & 0x3F));
+        }
+    }
+    *lOut = '\0';
+    return pBuffer;
+}
+
+//! Writes "<literal> <code> " as one debug message.
+void PostFontFailure(const char* pLiteral, int pErrorCode)
+{
+    QByteArray lLine(pLiteral);
+    lLine += ' ';
+    lLine += QByteArray::number(pErrorCode);
+    lLine += ' ';
+    KestPostDebugMessage(lLine);
+}
+
+//! Reads a whole font resource into a new heap buffer of exactly its size; null, after the
+//! debug message, when it does not open.
+unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, unsigned long& pSize)
+{
+    QFile lFile(QString::fromLatin1(pPath));
+    if (!lFile.open(QIODevice::ReadOnly)) {
+        PostFontFailure(pFailureLiteral, static_cast<int>(lFile.error()));
+        return NULL;
+    }
+    const QByteArray lBytes = lFile.readAll();
+    pSize = static_cast<unsigned long>(lBytes.size());
+    unsigned char* lData = new unsigned char[pSize];
+    std::memcpy(lData, lBytes.constData(), pSize);
+    lFile.close();
+    return lData;
+}
+
+template <class tFace> void DeleteFace(tFace*& pFace)
+{
+    delete static_cast<FTFont*>(pFace);
+    pFace = NULL;
+}
+
+void DeleteBuffer(unsigned char*& pBuffer)
+{
+    delete[] pBuffer;
+    pBuffer = NULL;
+}
+
+//! Visits a scale pass's angles: the first, then each one step further, in single precision,
+//! while the angle (widened) lies within the limit; a NaN angle ends the pass. A pass also ends
+//! once a step no longer advances the angle, since a zero, negative or vanishing step (a
+//! "Spread" of 0, negative "Ticks", tens of millions of ticks) would repeat it forever, and
+//! after kMaxMarksPerPass angles. So a degenerate scale shows its first mark only.
+template <class tVisit> void ForEachScaleAngle(float pFirst, float pStep, double pLimit, tVisit pVisit)
+{
+    float lAngle = pFirst;
+    for (int lCount = 0; lCount < kMaxMarksPerPass && static_cast<double>(lAngle) <= pLimit; ++lCount) {
+        pVisit(lAngle);
+        const float lNext = lAngle + pStep;
+        if (!(lNext > lAngle)) break;
+        lAngle = lNext;
+    }
+}
+
+void Color(double pRed, double pGreen, double pBlue, double pAlpha)
+{
+    glColor4f(static_cast<float>(pRed), static_cast<float>(pGreen), static_cast<float>(pBlue),
+              static_cast<float>(pAlpha));
+}
+
+void Color(const FBColorAndAlpha& pColor) { Color(pColor[0], pColor[1], pColor[2], pColor[3]); }
+
+//! The system's formatting function: printf conversions into a buffer of pSize bytes, never
+//! writing past it; a longer result is cut and still terminated.
+__attribute__((format(printf, 3, 4))) int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...);
+int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...)
+{
+    va_list lArguments;
+    va_start(lArguments, pFormat);
+    const int lResult = std::vsnprintf(pBuffer, pSize, pFormat, lArguments);
+    va_end(lArguments);
+    return lResult;
+}
+
+} // namespace
+
+//! The scale of one draw, from "Spread", "Ticks", "Minimum" and "Maximum".
+struct KestDialHUDElement::Scale {
+    float mStartAngle;
+    float mEndAngle;
+    float mMajorStep;
+    float mValueStep;
+    double mLimit;
+    float mMinimum;
+};
+
+////////////////////////////////////////////////////////////////////////////////
+// Lifecycle
+
+KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
+    : FBHUDElement(pName, pObject)
+    , mReadoutFont(NULL)
+    , mScaleFont(NULL)
+    , mLabelFont(NULL)
+    , mTextSize(0)
+    , mOratorFontData(NULL)
+    , mArialFontData(NULL)
+    , mRadius(0.0)
+    , mCenterX(0.0)
+    , mCenterY(0.0)
+{
+}
+
+KestDialHUDElement::~KestDialHUDElement() {}
+
+bool KestDialHUDElement::FBCreate()
+{
+    const double lMaskDefault[4] = {0.0, 0.0, 0.0, 0.75};
+    const double lFontDefault[4] = {0.6, 0.8, 1.0, 1.0};
+    const double lMinimumDefault = 0.0;
+    const double lMaximumDefault = 100.0;
+    const double lValueDefault = 0.0;
+    const double lSpreadDefault = 0.75;
+    const double lTicksDefault = 10.0;
+
+    MaskColor.Init(this, "Mask Color", "ColorAndAlpha", lMaskDefault);
+    FontColor.Init(this, "Font Color", "ColorAndAlpha", lFontDefault);
+    Minimum.Init(this, "Minimum", "Number", &lMinimumDefault);
+    Maximum.Init(this, "Maximum", "Number", &lMaximumDefault);
+    Value.Init(this, "Value", "Number", &lValueDefault);
+    mRadius = kStartRadius;
+    Spread.Init(this, "Spread", "Number", &lSpreadDefault);
+    Ticks.Init(this, "Ticks", "Integer", &lTicksDefault);
+    PropertyAdd(Label.CreateInternal(this, "Label", NULL, NULL));
+
+    Minimum.SetMinMax(0.0, 100.0, false, false);
+    Maximum.SetMinMax(0.0, 100.0, false, false);
+    Value.SetMinMax(0.0, 100.0, false, false);
+    Spread.SetMinMax(0.0, 1.0, false, false);
+
+    const char* lLabelDefault = "METER";
+    Label.SetData(&lLabelDefault);
+    mTextSize = TruncatedInt(mRadius);
+    bool lTrue = true;
+    ScaleUniformly.SetData(&lTrue);
+
+    return LoadFonts();
+}
+
+bool KestDialHUDElement::LoadFonts()
+{
+    try {
+        unsigned long lOratorSize = 0;
+        mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", lOratorSize);
+        if (!mOratorFontData) return false;
+        mReadoutFont = new FTTextureFont(mOratorFontData, lOratorSize);
+
+        unsigned long lArialSize = 0;
+        mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", lArialSize);
+        if (!mArialFontData) {
+            // The element is deleted without FBDestroy after a failed creation: release now.
+            ReleaseFonts();
+            return false;
+        }
+        mScaleFont = new FTTextureFont(mArialFontData, lArialSize);
+        mLabelFont = new FTTextureFont(mArialFontData, lArialSize);
+        ResizeText();
+        return true;
+    } catch (const std::bad_alloc&) {
+        ReleaseFonts();
+        throw;
+    }
+}
+
+void KestDialHUDElement::ReleaseFonts()
+{
+    DeleteFace(mReadoutFont);
+    DeleteFace(mScaleFont);
+    DeleteFace(mLabelFont);
+    DeleteBuffer(mOratorFontData);
+    DeleteBuffer(mArialFontData);
+}
+
+void KestDialHUDElement::FBDestroy()
+{
+    ReleaseFonts();
+    FBComponent::FBDestroy();
+}
+
+void KestDialHUDElement::FBDelete() { FBComponent::FBDelete(); }
+
+void KestDialHUDElement::ResizeText()
+{
+    SetFaceSize(*mReadoutFont, mRadius / 5.0);
+    SetFaceSize(*mScaleFont, mRadius / 12.0);
+    SetFaceSize(*mLabelFont, mRadius * 0.125);
+    mTextSize = TruncatedInt(mRadius);
+}
+
+////////////////////////////////////////////////////////////////////////////////
+// Size and layout
+
+namespace {
+
+//! One resolution value of the viewer's camera, truncated; 0 without a camera.
+int CameraResolution(FBViewingOptions* pViewingOptions, FBPropertyDouble FBCamera::*pProperty)
+{
+    FBCamera* lCamera = pViewingOptions ? pViewingOptions->GetViewingCamera() : NULL;
+    if (!lCamera) return 0;
+    double lValue = 0.0;
+    (lCamera->*pProperty).GetData(&lValue, sizeof(lValue));
+    return TruncatedInt(lValue);
+}
+
+int PlacementValue(const FBProperty& pProperty)
+{
+    int lValue = 0;
+    pProperty.GetData(&lValue, sizeof(lValue));
+    return lValue;
+}
+
+} // namespace
+
+void KestDialHUDElement::GetIntrinsicDimension(FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight)
+{
+    pWidth = CameraResolution(pViewingOptions, &FBCamera::ResolutionWidth);
+    pHeight = CameraResolution(pViewingOptions, &FBCamera::ResolutionHeight);
+}
+
+void KestDialHUDElement::Layout(const FBHUDElement::Rect& pRect)
+{
+    mRadius = 0.5 * pRect.mWidth;
+    switch (PlacementValue(HorizontalPlacement)) {
+    case 0: mCenterX = pRect.mX + mRadius; break;  // x is the dial's left edge
+    case 1: mCenterX = pRect.mX - mRadius; break;  // x is its right edge
+    default: mCenterX = pRect.mX; break;           // x is its centre
+    }
+    mCenterY = PlacementValue(VerticalPlacement) == 0 ? pRect.mY + mRadius : pRect.mY;
+}
+
+KestDialHUDElement::Point KestDialHUDElement::DialPoint(float pAngle, double pFactor) const
+{
+    double lSin = 0.0;
+    double lCos = 0.0;
+    sincos(static_cast<double>(pAngle), &lSin, &lCos);
+    const Point lPoint = {mCenterX - pFactor * mRadius * lSin, mCenterY - pFactor * mRadius * lCos};
+    return lPoint;
+}
+
+void KestDialHUDElement::Vertex(float pAngle, double pFactor) const
+{
+    const Point lPoint = DialPoint(pAngle, pFactor);
+    glVertex2f(static_cast<float>(lPoint.mX), static_cast<float>(lPoint.mY));
+}
+
+////////////////////////////////////////////////////////////////////////////////
+// Drawing
+
+void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRect)
+{
+    Layout(pRect);
+    if (static_cast<double>(mTextSize) != mRadius) ResizeText();
+
+    GLint lViewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, lViewport);
+    // An empty viewport shows nothing, and its projection would be singular.
+    if (lViewport[2] <= 0 || lViewport[3] <= 0) return;
+
+    glPushAttrib(GL_CURRENT_BIT | GL_TRANSFORM_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIST_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, static_cast<double>(lViewport[2]), 0.0, static_cast<double>(lViewport[3]), -1.0, 1.0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glLineWidth(1.0f);
+
+    const FBColorAndAlpha lMask = MaskColor;
+    const FBColorAndAlpha lFont = FontColor;
+    DrawFace(lMask);
+
+    const double lSpread = Spread;
+    const double lMinimum = Minimum;
+    const double lMaximum = Maximum;
+    const int lTicks = Ticks;
+    Scale lScale;
+    lScale.mStartAngle = static_cast<float>(kPi * (1.0 - lSpread));
+    lScale.mEndAngle = static_cast<float>(kTwoPi - static_cast<double>(lScale.mStartAngle));
+    lScale.mMajorStep = static_cast<float>(kTwoPi * lSpread) / static_cast<float>(lTicks);
+    lScale.mValueStep = static_cast<float>((lMaximum - lMinimum) / lTicks);
+    lScale.mLimit = static_cast<double>(lScale.mEndAngle) + 0.1;
+    lScale.mMinimum = static_cast<float>(lMinimum);
+    Color(lFont);
+
+    DrawMajorMarks(lScale);
+    DrawScaleLabels(lScale);
+    DrawMinorMarks(lScale);
+    DrawRim();
+    DrawReadout(lMask, lFont);
+    DrawLabel(lFont);
+    DrawNeedle(lScale);
+    DrawHub(lMask);
+
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void KestDialHUDElement::DrawFace(const FBColorAndAlpha& pMask) const
+{
+    glBegin(GL_POLYGON);
+    float lAngle = 0.0f;
+    for (int k = 0; k < 63; ++k) {
+        const double lShade = -0.1 * static_cast<double>(lAngle);
+        Color(pMask[0] + lShade, pMask[1] + lShade, pMask[2] + lShade, pMask[3]);
+        Vertex(lAngle, 1.0);
+        lAngle += 0.1f;
+    }
+    glEnd();
+}
+
+void KestDialHUDElement::DrawMajorMarks(const Scale& pScale) const
+{
+    glLineWidth(4.0f);
+    glEnable(GL_LINE_SMOOTH);
+    glBegin(GL_LINES);
+    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [this](float pAngle) {
+        Vertex(pAngle, 0.85);
+        Vertex(pAngle, 1.0);
+    });
+    glEnd();
+}
+
+void KestDialHUDElement::DrawScaleLabels(const Scale& pScale) const
+{
+    const TextExtent lTemplate = Measure(*mScaleFont, kTemplateText);
+    const double lHalfWidth = static_cast<double>(lTemplate.mWidth / 2);
+    const double lHalfHeight = static_cast<double>(lTemplate.mHeight / 2);
+    float lValue = pScale.mMinimum;
+    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&](float pAngle) {
+        char lText[32];
+        sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
+        const Point lAnchor = DialPoint(pAngle, 0.7);
+        RenderText(*mScaleFont, lText, lAnchor.mX - lHalfWidth, lAnchor.mY - lHalfHeight);
+        lValue += pScale.mValueStep;
+    });
+}
+
+void KestDialHUDElement::DrawMinorMarks(const Scale& pScale) const
+{
+    glLineWidth(2.0f);
+    glBegin(GL_LINES);
+    const float lFirst = pScale.mStartAngle + 0.5f * pScale.mMajorStep;
+    ForEachScaleAngle(lFirst, pScale.mMajorStep, pScale.mLimit, [this](float pAngle) {
+        Vertex(pAngle, 0.95);
+        Vertex(pAngle, 1.0);
+    });
+    glEnd();
+}
+
+void KestDialHUDElement::DrawRim() const
+{
+    glColor4f(0.5f, 0.5f, 0.5f, 0.9f);
+    glLineWidth(4.0f);
+    glBegin(GL_LINE_LOOP);
+    float lAngle = 0.0f;
+    for (int k = 0; k < 629; ++k) {
+        Vertex(lAngle, 1.0);
+        lAngle += 0.01f;
+    }
+    glEnd();
+}
+
+void KestDialHUDElement::DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const
+{
+    const TextExtent lTemplate = Measure(*mReadoutFont, kTemplateText);
+    const double lHalfWidth = static_cast<double>(lTemplate.mWidth / 2);
+    const double lBaseline = mCenterY - static_cast<double>(4LL * lTemplate.mHeight);
+    const double lTop = mCenterY - static_cast<double>(3LL * lTemplate.mHeight);
+    Color(pFont);
+    char lText[32];
+    sprintf_s(lText, sizeof(lText), "%5.01f", static_cast<double>(Value));
+    RenderText(*mReadoutFont, lText, mCenterX - lHalfWidth, lBaseline);
+
+    const double lLeft = mCenterX - lHalfWidth - 10.0;
+    const double lRight = mCenterX + lHalfWidth + 10.0;
+    glBegin(GL_POLYGON);
+    Color(pMask[0], pMask[1], pMask[2], 0.5 * pMask[3]);
+    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lBaseline - 10.0));
+    glVertex2f(static_cast<float>(lRight), static_cast<float>(lBaseline - 10.0));
+    Color(pMask[0] - 0.2, pMask[1] - 0.2, pMask[2] - 0.2, 0.5 * pMask[3]);
+    glVertex2f(static_cast<float>(lRight), static_cast<float>(lTop + 10.0));
+    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lTop + 10.0));
+    glEnd();
+}
+
+const char* KestDialHUDElement::LabelText() const
+{
+    const char* lText = NULL;
+    Label.GetData(&lText, sizeof(lText));
+    return lText ? lText : "";
+}
+
+void KestDialHUDElement::DrawLabel(const FBColorAndAlpha& pFont)
+{
+    char lText[2 * kMaxLabelLength + 1];
+    const TextExtent lExtent = Measure(*mLabelFont, Latin1ToUtf8(LabelText(), lText));
+    const double lLeft = mCenterX - static_cast<double>(lExtent.mWidth / 2);
+    const double lBaseline = mCenterY - static_cast<double>(9LL * lExtent.mHeight);
+    Color(0.0, 0.0, 0.0, pFont[3]);
+    RenderText(*mLabelFont, Latin1ToUtf8(LabelText(), lText), lLeft + 2.0, lBaseline - 2.0);
+    Color(1.0, 1.0, 1.0, pFont[3]);
+    RenderText(*mLabelFont, Latin1ToUtf8(LabelText(), lText), lLeft, lBaseline);
+}
+
+void KestDialHUDElement::DrawNeedle(const Scale& pScale)
+{
+    const double lValue = Value;
+    const double lMinimum = Minimum;
+    const double lMaximum = Maximum;
+    // With "Value", "Minimum" and "Maximum" all equal the fraction is 0/0; the needle then
+    // rests on the start angle, as for a value at the minimum of any other scale.
+    float lFraction = static_cast<float>((lValue - lMinimum) / (lMaximum - lMinimum));
+    if (std::isnan(lFraction)) lFraction = 0.0f;
+    if (lFraction < 0.0f) lFraction = 0.0f;
+    else if (lFraction > 1.0f) lFraction = 1.0f;
+    const float lAngle = lFraction * (pScale.mEndAngle - pScale.mStartAngle) + pScale.mStartAngle;
+
+    double lSin = 0.0;
+    double lCos = 0.0;
+    sincos(static_cast<double>(lAngle), &lSin, &lCos);
+    glColor4f(1.0f, 0.0f, 0.0f, 0.9f);
+    glBegin(GL_LINES);
+    glVertex2f(static_cast<float>(mCenterX - lSin), static_cast<float>(mCenterY - lCos));
+    Vertex(lAngle, 0.95);
+    glEnd();
+}
+
+void KestDialHUDElement::DrawHub(const FBColorAndAlpha& pMask) const
+{
+    const double lLighten = static_cast<double>(0.2f);
+    glBegin(GL_POLYGON);
+    float lAngle = 0.0f;
+    for (int i = 0; i < 63; ++i) {
+        const double lAdd = static_cast<double>(lAngle);
+        Color((pMask[0] + lLighten) + lAdd, (pMask[1] + lLighten) + lAdd, (pMask[2] + lLighten) + lAdd,
+              pMask[3] + lLighten);
+        Vertex(lAngle, static_cast<double>(0.05f));
+        lAngle += 0.1f;
+    }
+    glEnd();
+}

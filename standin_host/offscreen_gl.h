@@ -1,0 +1,43 @@
+#ifndef HUDHOST_OFFSCREEN_GL_H
+#define HUDHOST_OFFSCREEN_GL_H
+// An offscreen OpenGL compatibility-profile context (EGL on Mesa's surfaceless platform)
+// drawing into a framebuffer object: the viewer context that the stand-in host, the tests and
+// the benchmarks draw HUD elements into.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace hudhost {
+
+class OffscreenGL {
+public:
+    //! Makes the context current with a viewport of pWidth x pHeight pixels; null, with the
+    //! reason in pError (what is missing), when no context can be had.
+    static std::unique_ptr<OffscreenGL> Create(int pWidth, int pHeight, std::string& pError);
+    ~OffscreenGL();
+    OffscreenGL(const OffscreenGL&) = delete;
+    OffscreenGL& operator=(const OffscreenGL&) = delete;
+
+    int Width() const;
+    int Height() const;
+    //! GL_RENDERER of the context, e.g. "llvmpipe (LLVM 15.0.6, 256 bits)".
+    std::string Renderer() const;
+    //! Clears the framebuffer to an opaque colour.
+    void Clear(float pRed, float pGreen, float pBlue);
+    //! The framebuffer as RGBA bytes, top row first.
+    std::vector<unsigned char> ReadPixels() const;
+    //! Writes the framebuffer as an opaque RGB PNG.
+    bool WritePng(const std::string& pPath, std::string& pError) const;
+    //! Makes this context current again (after another was).
+    void MakeCurrent();
+
+private:
+    struct State;
+    explicit OffscreenGL(std::unique_ptr<State> pState);
+    std::unique_ptr<State> mState;
+};
+
+} // namespace hudhost
+
+#endif // HUDHOST_OFFSCREEN_GL_H

@@ -7,8 +7,11 @@
 Both are cut down to printable ASCII (U+0020-U+007E) and Latin-1
 (U+00A0-U+00FF).  Outlines and hinting are kept as they are: TrueType glyf
 plus fpgm/prep/cvt/gasp for Arimo, CFF charstrings, subroutines and Private
-dict hints for B612 Mono.  The font names are left untouched; only the file
-names change, because the plug-in looks the fonts up by resource path.
+dict hints for B612 Mono.  Arimo keeps its names.  B612 is licensed with the
+Reserved Font Name "B612", which a modified version (a subset is one) may not
+carry, so its subset is renamed "Kest Readout Mono" in the name table and in
+the CFF font dictionary.  The plug-in looks the fonts up by resource path, so
+the file names are those paths.
 
 The output is deterministic: head.modified is carried over from the source
 font instead of being set to the current time, so running the script again on
@@ -71,7 +74,32 @@ def load(path):
     return TTFont(path, recalcTimestamp=False, lazy=False)
 
 
-def make_subset(src_path, dst_path, outline_tag, sfnt_version):
+# Reserved font names and the names that replace them in the subsets.
+B612_RENAMES = (("B612 Mono", "Kest Readout Mono"), ("B612Mono", "KestReadoutMono"),
+                ("B612", "Kest Readout"))
+
+
+def rename_family(font, renames):
+    """Replaces reserved names in the name table and the CFF dictionary."""
+    def renamed(text):
+        for old, new in renames:
+            text = text.replace(old, new)
+        return text
+    # The copyright, trademark and licence records (IDs 0, 7, 13, 14) name
+    # the original font on purpose and stay as they are.
+    for record in font["name"].names:
+        if record.nameID not in (0, 7, 13, 14):
+            record.string = renamed(record.toUnicode())
+    if "CFF " in font:
+        cff = font["CFF "].cff
+        cff.fontNames = [renamed(n) for n in cff.fontNames]
+        top = cff.topDictIndex[0]
+        for key in ("FullName", "FamilyName"):
+            if hasattr(top, key):
+                setattr(top, key, renamed(getattr(top, key)))
+
+
+def make_subset(src_path, dst_path, outline_tag, sfnt_version, renames=()):
     font = load(src_path)
     if outline_tag not in font:
         sys.exit("%s: no '%s' table; refusing to convert outlines"
@@ -83,6 +111,8 @@ def make_subset(src_path, dst_path, outline_tag, sfnt_version):
     subsetter = subset.Subsetter(options=subset_options())
     subsetter.populate(unicodes=wanted)
     subsetter.subset(font)
+    if renames:
+        rename_family(font, renames)
 
     font.save(dst_path)
 
@@ -145,7 +175,7 @@ def main():
                     "glyf", "\x00\x01\x00\x00"),
         make_subset(args.b612_mono,
                     os.path.join(args.out_dir, "OratorStd.otf"),
-                    "CFF ", "OTTO"),
+                    "CFF ", "OTTO", B612_RENAMES),
     ]
 
     for r in results:

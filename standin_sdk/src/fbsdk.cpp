@@ -11,6 +11,7 @@
 #include <dlfcn.h>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 class IObject {
@@ -63,6 +64,12 @@ std::vector<fbhost::RegistryEntry>& TheRegistry()
 {
     static std::vector<fbhost::RegistryEntry> sRegistry;
     return sRegistry;
+}
+
+fbhost::RegisterObserver& TheRegisterObserver()
+{
+    static fbhost::RegisterObserver sObserver;
+    return sObserver;
 }
 
 // Doubles become ints by truncation toward zero, saturating at the int range; NaN gives 0.
@@ -346,9 +353,10 @@ bool FBObject_Register(const char* pGroupName, const char* pEntryName, const cha
                        kFBObjectCreateCallback pCallback, bool, const char*)
 {
     ++TheCounters().registerCalls;
-    if (!pGroupName || !pEntryName || !pCallback) return false;
-    TheRegistry().push_back({pGroupName, pEntryName, pDescription ? pDescription : "", pCallback});
-    return true;
+    const bool lTaken = pGroupName && pEntryName && pCallback;
+    if (lTaken) TheRegistry().push_back({pGroupName, pEntryName, pDescription ? pDescription : "", pCallback});
+    if (TheRegisterObserver()) TheRegisterObserver()();
+    return lTaken;
 }
 
 FBLibraryBase::FBLibraryBase() { ++TheCounters().liveLibraries; }
@@ -368,6 +376,7 @@ int RegisterCallCount() { return TheCounters().registerCalls; }
 int LiveComponentCount() { return TheCounters().liveComponents; }
 int ComponentDestroyCount() { return TheCounters().componentDestroys; }
 int LiveLibraryCount() { return TheCounters().liveLibraries; }
+void SetRegisterObserver(RegisterObserver pObserver) { TheRegisterObserver() = std::move(pObserver); }
 
 std::unique_ptr<PluginLibrary> PluginLibrary::Load(const std::string& pPath, std::string& pError)
 {

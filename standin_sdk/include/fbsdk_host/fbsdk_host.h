@@ -5,6 +5,7 @@
 
 #include <fbsdk/fbsdk.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,12 @@ int LiveComponentCount();
 int ComponentDestroyCount();
 //! Number of FBLibraryBase objects constructed and not yet destroyed.
 int LiveLibraryCount();
+
+//! Called at the end of every FBObject_Register call, while the registering library may still
+//! be loading; lets a host see what else is in place at that moment. Empty: nothing is called.
+using RegisterObserver = std::function<void()>;
+//! Installs pObserver in place of the current one.
+void SetRegisterObserver(RegisterObserver pObserver);
 
 //! A plug-in library loaded the way the host loads it: dlopen, then LIBRARY_INIT.
 class PluginLibrary {

@@ -1,0 +1,216 @@
+// The element's text faces: read from the plug-in's font bundle when an element is created,
+// sized to the dial radius, and the one debug message and refused creation when a font of
+// the bundle cannot be opened. The plug-in is linked in, so its bundle is registered from the
+// start and its class is in the registry; elements are made through the registered creation
+// function, as the host makes them.
+
+#include "kestdialhudelement_element.h"
+
+#include <fbsdk_host/fbsdk_host.h>
+
+#include <FTGL/ftgl.h>
+#include <QtCore/QFile>
+#include <QtCore/QString>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+int qInitResources_kestdialhudelement();
+int qCleanupResources_kestdialhudelement();
+int qInitResources_kest_test_arial_only();
+int qCleanupResources_kest_test_arial_only();
+int qInitResources_kest_test_orator_only();
+int qCleanupResources_kest_test_orator_only();
+
+struct FaceSizes {
+    unsigned int readout;
+    unsigned int scale;
+    unsigned int label;
+    int textSize;
+
+    bool operator==(const FaceSizes& p) const
+    {
+        return readout == p.readout && scale == p.scale && label == p.label && textSize == p.textSize;
+    }
+};
+
+std::ostream& operator<<(std::ostream& pStream, const FaceSizes& p)
+{
+    return pStream << p.readout << "/" << p.scale << "/" << p.label << "/" << p.textSize;
+}
+
+class KestDialHUDElementInspector {
+public:
+    explicit KestDialHUDElementInspector(KestDialHUDElement& pElement) : mElement(pElement) {}
+
+    bool HasAllFaces() const { return mElement.mReadoutFont && mElement.mScaleFont && mElement.mLabelFont; }
+    FaceSizes Sizes() const
+    {
+        return {mElement.mReadoutFont->FaceSize(), mElement.mScaleFont->FaceSize(), mElement.mLabelFont->FaceSize(),
+                mElement.mTextSize};
+    }
+    void ResizeTo(double pRadius)
+    {
+        mElement.mRadius = pRadius;
+        mElement.ResizeText();
+    }
+
+private:
+    KestDialHUDElement& mElement;
+};
+
+namespace {
+
+const char* const kOratorResource = ":/resources/OratorStd.otf";
+const char* const kArialResource = ":/resources/Arial.ttf";
+
+using Element = std::unique_ptr<KestDialHUDElement, void (*)(ORSDK2016::FBComponent*)>;
+
+Element CreateElement()
+{
+    for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
+        if (lEntry.name == "KestDialHUDElement")
+            return Element(dynamic_cast<KestDialHUDElement*>(fbhost::CreateElement(lEntry, "Dial")),
+                           fbhost::DestroyElement);
+    ADD_FAILURE() << "the plug-in's class is not registered";
+    return Element(nullptr, fbhost::DestroyElement);
+}
+
+//! Linked test bundles register themselves at start-up; a test registers the one it needs.
+void UnregisterTestBundles()
+{
+    qCleanupResources_kest_test_arial_only();
+    qCleanupResources_kest_test_orator_only();
+}
+
+class DialFaces : public ::testing::Test {
+protected:
+    void SetUp() override { UnregisterTestBundles(); }
+};
+
+TEST_F(DialFaces, CreationMakesTheThreeFacesSizedForRadius100)
+{
+    const Element lElement = CreateElement();
+    ASSERT_TRUE(lElement);
+    const KestDialHUDElementInspector lInspector(*lElement);
+    ASSERT_TRUE(lInspector.HasAllFaces());
+    EXPECT_EQ(lInspector.Sizes(), (FaceSizes{20, 8, 12, 100}));
+}
+
+TEST_F(DialFaces, ResizeTextTruncatesEachSizeOfTheRadius)
+{
+    const struct {
+        double radius;
+        FaceSizes sizes;
+    } kRows[] = {
+        {100.0, {20, 8, 12, 100}},
+        {99.9, {19, 8, 12, 99}},
+        {50.0, {10, 4, 6, 50}},
+        {4.0, {0, 0, 0, 4}},
+    };
+    const Element lElement = CreateElement();
+    ASSERT_TRUE(lElement);
+    KestDialHUDElementInspector lInspector(*lElement);
+    // Down the table and back up, so that each size is reached from a larger and a smaller one.
+    for (const auto& lRow : kRows) {
+        lInspector.ResizeTo(lRow.radius);
+        EXPECT_EQ(lInspector.Sizes(), lRow.sizes) << "radius " << lRow.radius << ", going down";
+    }
+    for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow) {
+        lInspector.ResizeTo(lRow->radius);
+        EXPECT_EQ(lInspector.Sizes(), lRow->sizes) << "radius " << lRow->radius << ", going up";
+    }
+}
+
+// No font file is read from the working directory; the MissingFont cases show that none is
+// read from the source tree either, though it is on disk: the bundle is the only source.
+TEST_F(DialFaces, CreationNeedsNoFileInTheWorkingDirectory)
+{
+    char lEmpty[] = "/tmp/kest_fonts_XXXXXX";
+    ASSERT_NE(mkdtemp(lEmpty), nullptr);
+    char* const lPrevious = getcwd(nullptr, 0);
+    ASSERT_NE(lPrevious, nullptr);
+    ASSERT_EQ(chdir(lEmpty), 0);
+    Element lElement = CreateElement();
+    const bool lHasFaces = lElement && KestDialHUDElementInspector(*lElement).HasAllFaces();
+    lElement.reset();
+    EXPECT_EQ(chdir(lPrevious), 0);
+    std::free(lPrevious);
+    rmdir(lEmpty);
+    EXPECT_TRUE(lHasFaces);
+}
+
+std::vector<std::pair<QtMsgType, QString>> sMessages;
+
+void CaptureMessage(QtMsgType pType, const QMessageLogContext&, const QString& pText)
+{
+    sMessages.emplace_back(pType, pText);
+}
+
+//! The plug-in's bundle withdrawn, and in its place a bundle with only one of its fonts, or none.
+struct MissingCase {
+    const char* name;
+    int (*registerBundle)();
+    int (*unregisterBundle)();
+    const char* missing;
+    const char* message;
+};
+
+void PrintTo(const MissingCase& pCase, std::ostream* pStream) { *pStream << pCase.name; }
+
+class MissingFont : public ::testing::TestWithParam<MissingCase> {
+protected:
+    void SetUp() override
+    {
+        UnregisterTestBundles();
+        qCleanupResources_kestdialhudelement();
+        if (GetParam().registerBundle) GetParam().registerBundle();
+        sMessages.clear();
+        mPreviousHandler = qInstallMessageHandler(CaptureMessage);
+    }
+    void TearDown() override
+    {
+        qInstallMessageHandler(mPreviousHandler);
+        if (GetParam().unregisterBundle) GetParam().unregisterBundle();
+        qInitResources_kestdialhudelement();
+    }
+
+    QtMessageHandler mPreviousHandler = nullptr;
+};
+
+TEST_P(MissingFont, WritesOneDebugMessageAndRefusesTheElement)
+{
+    QFile lMissing(QString::fromLatin1(GetParam().missing));
+    ASSERT_FALSE(lMissing.open(QIODevice::ReadOnly));
+    ASSERT_EQ(lMissing.error(), 5) << "the message carries QFile's error for a missing resource";
+
+    const int lLive = fbhost::LiveComponentCount();
+    const Element lElement = CreateElement();
+    EXPECT_FALSE(lElement);
+    EXPECT_EQ(fbhost::LiveComponentCount(), lLive);
+
+    ASSERT_EQ(sMessages.size(), 1u);
+    EXPECT_EQ(sMessages.front().first, QtDebugMsg);
+    EXPECT_EQ(sMessages.front().second.toStdString(), GetParam().message);
+}
+
+const char* const kOratorMessage = "Couldn't open oratorstd font: 5 ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, MissingFont,
+    ::testing::Values(
+        MissingCase{"Orator", qInitResources_kest_test_arial_only, qCleanupResources_kest_test_arial_only,
+                    kOratorResource, kOratorMessage},
+        // With neither font, a second message would show that the Arial font was tried too.
+        MissingCase{"OratorAndArial", nullptr, nullptr, kOratorResource, kOratorMessage},
+        MissingCase{"Arial", qInitResources_kest_test_orator_only, qCleanupResources_kest_test_orator_only,
+                    kArialResource, "Couldn't open arial font: 5 "}),
+    [](const ::testing::TestParamInfo<MissingCase>& pInfo) { return std::string(pInfo.param.name); });
+
+} // namespace

@@ -15,7 +15,7 @@ public:
     //! Makes the context current with a viewport of pWidth x pHeight pixels; null, with the
     //! reason in pError (what is missing), when no context can be had.
     static std::unique_ptr<OffscreenGL> Create(int pWidth, int pHeight, std::string& pError);
-    ~OffscreenGL();
+    ~OffscreenGL();  // leaves no context current
     OffscreenGL(const OffscreenGL&) = delete;
     OffscreenGL& operator=(const OffscreenGL&) = delete;
 
@@ -25,6 +25,8 @@ public:
     std::string Renderer() const;
     //! Clears the framebuffer to an opaque colour.
     void Clear(float pRed, float pGreen, float pBlue);
+    //! Waits until everything drawn so far is in the framebuffer.
+    void Finish();
     //! The framebuffer as RGBA bytes, top row first.
     std::vector<unsigned char> ReadPixels() const;
     //! Writes the framebuffer as an opaque RGB PNG.

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $KEST_BUILD_DIR) with warnings as errors.
+# Extra arguments go to CMake's configure step.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${KEST_BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON "$@" >/dev/null
+cmake --build "$build_dir"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive, what building, rendering and testing the plug-in need;
+# packages already present are left alone. Run as root.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config            # toolchain
+  qtbase5-dev                                 # Qt Core and its resource compiler
+  libftgl-dev libfreetype-dev                 # texture fonts
+  libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0   # OpenGL, headless through EGL on Mesa
+  libstb-dev                                  # PNG writing and reading
+  libgtest-dev libbenchmark-dev               # tests and benchmarks
+  clang clang-tidy libclang-rt-14-dev         # fuzzing, sanitizers, static analysis
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

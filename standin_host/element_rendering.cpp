@@ -1,0 +1,56 @@
+// Drawing and timing of the element in an offscreen viewer.
+
+#include "element_rendering.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace hudhost {
+
+namespace {
+
+using Microseconds = std::chrono::microseconds;
+
+//! One draw as the viewer makes it; timed until the renderer has finished it.
+Microseconds DrawFrame(ORSDK2016::FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
+                       OffscreenGL& pGL)
+{
+    const Background& lBackground = pOptions.background;
+    pGL.Clear(lBackground.red, lBackground.green, lBackground.blue);
+    ORSDK2016::FBHUDElement::Rect lRect = pOptions.rect;  // the element may write to it
+    const auto lStart = std::chrono::steady_clock::now();
+    pElement.DrawElement(pViewer.Options(), lRect);
+    pGL.Finish();
+    return std::chrono::duration_cast<Microseconds>(std::chrono::steady_clock::now() - lStart);
+}
+
+void PrintTimes(std::vector<Microseconds> pTimes, const std::string& pRenderer, std::ostream& pOut)
+{
+    std::sort(pTimes.begin(), pTimes.end());
+    const size_t lMiddle = pTimes.size() / 2;
+    const Microseconds lMedian = pTimes.size() % 2 ? pTimes[lMiddle] : (pTimes[lMiddle - 1] + pTimes[lMiddle]) / 2;
+    pOut << pTimes.size() << " draws: median " << lMedian.count() << " us, min " << pTimes.front().count()
+         << " us, max " << pTimes.back().count() << " us on " << pRenderer << "\n";
+}
+
+} // namespace
+
+bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, OffscreenGL& pGL, std::ostream& pOut,
+                   Failure& pFailure)
+{
+    fbhost::Viewer lViewer;
+    const CameraResolution lCamera = pOptions.Camera();
+    lViewer.SetCameraResolution(lCamera.width, lCamera.height);
+
+    std::vector<Microseconds> lTimes;
+    for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame)
+        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, pOptions, pGL));
+    if (pOptions.frames) PrintTimes(lTimes, pGL.Renderer(), pOut);
+
+    std::string lError;
+    if (pOptions.outPath.empty() || pGL.WritePng(pOptions.outPath, lError)) return true;
+    pFailure = {kExitBadInput, "--out: " + lError};
+    return false;
+}
+
+} // namespace hudhost

@@ -1,0 +1,243 @@
+// hudhost's options: one table gives each option's parser, its help and its default, so that
+// --help always shows what the parser does.
+
+#include "host_options.h"
+
+#include <QtCore/QtGlobal>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <type_traits>
+
+namespace hudhost {
+
+namespace {
+
+const int kMaxViewportSide = 16384;
+const int kMaxFrames = 1000000;
+
+//! Exactly tCount comma-separated numbers in the C locale; finite ones for floating point.
+template <class tNumber, size_t tCount>
+std::optional<std::array<tNumber, tCount>> ParseNumbers(const std::string& pText)
+{
+    std::array<tNumber, tCount> lNumbers{};
+    const char* lNext = pText.data();
+    const char* const lEnd = pText.data() + pText.size();
+    for (size_t lIndex = 0; lIndex < tCount; ++lIndex) {
+        if (lIndex > 0) {
+            if (lNext == lEnd || *lNext != ',') return std::nullopt;
+            ++lNext;
+        }
+        const auto lResult = std::from_chars(lNext, lEnd, lNumbers[lIndex]);
+        if (lResult.ec != std::errc()) return std::nullopt;
+        if constexpr (std::is_floating_point_v<tNumber>) {
+            if (!std::isfinite(lNumbers[lIndex])) return std::nullopt;
+        }
+        lNext = lResult.ptr;
+    }
+    if (lNext != lEnd) return std::nullopt;
+    return lNumbers;
+}
+
+template <class tNumber> std::string JoinNumbers(std::initializer_list<tNumber> pNumbers)
+{
+    std::string lText;
+    for (const tNumber lNumber : pNumbers) {
+        char lBuffer[32];
+        const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), lNumber);
+        if (!lText.empty()) lText += ',';
+        lText.append(lBuffer, lResult.ptr);
+    }
+    return lText;
+}
+
+bool ApplyPlugin(HostOptions& pOptions, const std::string& pValue)
+{
+    pOptions.pluginPath = pValue;
+    return !pValue.empty();
+}
+
+bool ApplyElement(HostOptions& pOptions, const std::string& pValue)
+{
+    pOptions.elementClass = pValue;
+    return !pValue.empty();
+}
+
+bool ApplySet(HostOptions& pOptions, const std::string& pValue)
+{
+    const size_t lEquals = pValue.find('=');
+    if (lEquals == 0 || lEquals == std::string::npos) return false;
+    pOptions.settings.push_back({pValue.substr(0, lEquals), pValue.substr(lEquals + 1)});
+    return true;
+}
+
+bool ApplyRect(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<double, 4>(pValue);
+    if (!lNumbers) return false;
+    pOptions.rect = {(*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2], (*lNumbers)[3]};
+    return true;
+}
+
+bool ApplyViewport(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<int, 2>(pValue);
+    if (!lNumbers) return false;
+    for (const int lSide : *lNumbers)
+        if (lSide < 1 || lSide > kMaxViewportSide) return false;
+    pOptions.viewport = {(*lNumbers)[0], (*lNumbers)[1]};
+    return true;
+}
+
+bool ApplyBackground(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<float, 3>(pValue);
+    if (!lNumbers) return false;
+    for (const float lComponent : *lNumbers)
+        if (lComponent < 0.0f || lComponent > 1.0f) return false;
+    pOptions.background = {(*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2]};
+    return true;
+}
+
+bool ApplyCamera(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<double, 2>(pValue);
+    if (!lNumbers || (*lNumbers)[0] < 0.0 || (*lNumbers)[1] < 0.0) return false;
+    pOptions.camera = CameraResolution{(*lNumbers)[0], (*lNumbers)[1]};
+    return true;
+}
+
+bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<int, 1>(pValue);
+    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxFrames) return false;
+    pOptions.frames = (*lNumbers)[0];
+    return true;
+}
+
+bool ApplyOut(HostOptions& pOptions, const std::string& pValue)
+{
+    pOptions.outPath = pValue;
+    return !pValue.empty();
+}
+
+struct OptionEntry {
+    const char* name;
+    const char* argument;  //!< null for a flag
+    const char* accepts;   //!< what a malformed value is told the option takes
+    const char* meaning;
+    bool (*apply)(HostOptions&, const std::string&);
+    std::string (*shownDefault)(const HostOptions&);  //!< null where there is none
+};
+
+const OptionEntry kOptions[] = {
+    {"--plugin", "PATH", "the path of a plug-in library", "the plug-in library to load", ApplyPlugin,
+     [](const HostOptions& pDefaults) { return pDefaults.pluginPath; }},
+    {"--element", "CLASS", "a class name such as KestDialHUDElement", "the HUD element class to create",
+     ApplyElement, [](const HostOptions&) { return std::string("the plug-in's only HUD element"); }},
+    {"--set", "NAME=VALUE", "a property name, '=' and a value, such as \"Value=42\"",
+     "sets a property before drawing; repeatable", ApplySet, nullptr},
+    {"--rect", "X,Y,W,H", "four numbers such as 50,40,200,200",
+     "the element's rectangle in viewport pixels, from the lower left", ApplyRect,
+     [](const HostOptions& pDefaults) {
+         const auto& lRect = pDefaults.rect;
+         return JoinNumbers({lRect.mX, lRect.mY, lRect.mWidth, lRect.mHeight});
+     }},
+    {"--viewport", "W,H", "two whole numbers from 1 to 16384 such as 300,300", "the viewer's size in pixels",
+     ApplyViewport,
+     [](const HostOptions& pDefaults) { return JoinNumbers({pDefaults.viewport.width, pDefaults.viewport.height}); }},
+    {"--background", "R,G,B", "three numbers from 0 to 1 such as 0.2,0.2,0.2", "the viewer's opaque background colour",
+     ApplyBackground,
+     [](const HostOptions& pDefaults) {
+         const Background& lColor = pDefaults.background;
+         return JoinNumbers({lColor.red, lColor.green, lColor.blue});
+     }},
+    {"--camera", "W,H", "two numbers of 0 or more such as 640,480",
+     "the viewing camera's Resolution Width and Height; with --list, also prints the intrinsic dimension",
+     ApplyCamera, [](const HostOptions&) { return JoinNumbers({kDefaultCamera.width, kDefaultCamera.height}); }},
+    {"--frames", "N", "a whole number from 1 to 1000000",
+     "draws N times and prints the median, minimum and maximum time of a draw", ApplyFrames,
+     [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
+    {"--out", "FILE.png", "a file path", "writes the last frame as an opaque PNG", ApplyOut, nullptr},
+    {"--list", nullptr, nullptr, "prints the plug-in's registry and the element's properties, then exits",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.list = true; }, nullptr},
+    {"--help", nullptr, nullptr, "prints this help",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.help = true; }, nullptr},
+    {"--version", nullptr, nullptr, "prints the version",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.version = true; }, nullptr},
+};
+
+const OptionEntry* FindOption(const std::string& pName)
+{
+    for (const OptionEntry& lEntry : kOptions)
+        if (pName == lEntry.name) return &lEntry;
+    return nullptr;
+}
+
+} // namespace
+
+HostOptions::HostOptions() : pluginPath(HUDHOST_DEFAULT_PLUGIN) {}
+
+std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArguments, std::string& pError)
+{
+    HostOptions lOptions;
+    for (size_t lIndex = 0; lIndex < pArguments.size(); ++lIndex) {
+        // Both "--name value" and "--name=value".
+        std::string lName = pArguments[lIndex];
+        std::optional<std::string> lValue;
+        const size_t lEquals = lName.find('=');
+        if (lName.rfind("--", 0) == 0 && lEquals != std::string::npos) {
+            lValue = lName.substr(lEquals + 1);
+            lName.resize(lEquals);
+        }
+        const OptionEntry* lEntry = FindOption(lName);
+        if (!lEntry) {
+            pError = "unknown option \"" + pArguments[lIndex] + "\": see hudhost --help for the options";
+            return std::nullopt;
+        }
+        if (!lEntry->argument) {
+            if (lValue) {
+                pError = lName + " takes no value, not \"" + *lValue + "\"";
+                return std::nullopt;
+            }
+            lEntry->apply(lOptions, "");
+            continue;
+        }
+        if (!lValue) {
+            if (lIndex + 1 == pArguments.size()) {
+                pError = lName + " needs a value: " + lEntry->argument + ", " + lEntry->accepts;
+                return std::nullopt;
+            }
+            lValue = pArguments[++lIndex];
+        }
+        if (!lEntry->apply(lOptions, *lValue)) {
+            pError = lName + " takes " + lEntry->argument + ", " + lEntry->accepts + "; not \"" + *lValue + "\"";
+            return std::nullopt;
+        }
+    }
+    return lOptions;
+}
+
+std::string HelpText()
+{
+    const HostOptions lDefaults;
+    std::string lText = "Usage: hudhost [options]\n"
+                        "Loads a HUD element plug-in as the host does and lists, draws or times its element.\n"
+                        "Exit status: 0 success, 2 bad input, 3 plug-in failure, 4 no OpenGL context.\n\n";
+    for (const OptionEntry& lEntry : kOptions) {
+        std::string lUsage = std::string("  ") + lEntry.name;
+        if (lEntry.argument) lUsage += std::string(" ") + lEntry.argument;
+        lUsage.resize(std::max<size_t>(lUsage.size() + 2, 28), ' ');
+        lText += lUsage + lEntry.meaning;
+        if (lEntry.shownDefault) lText += " (default: " + lEntry.shownDefault(lDefaults) + ")";
+        lText += "\n";
+    }
+    return lText;
+}
+
+std::string VersionText() { return std::string("hudhost ") + HUDHOST_VERSION + ", with Qt " + qVersion(); }
+
+} // namespace hudhost

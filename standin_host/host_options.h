@@ -1,0 +1,68 @@
+#ifndef HUDHOST_HOST_OPTIONS_H
+#define HUDHOST_HOST_OPTIONS_H
+// Command line of the stand-in host program hudhost.
+
+#include <fbsdk/fbsdk.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hudhost {
+
+struct PixelSize {
+    int width;
+    int height;
+};
+
+struct CameraResolution {
+    double width;
+    double height;
+};
+
+struct Background {
+    float red;
+    float green;
+    float blue;
+};
+
+//! One --set "NAME=VALUE".
+struct PropertySetting {
+    std::string name;
+    std::string value;
+};
+
+//! The viewing camera's resolution when --camera is not given.
+constexpr CameraResolution kDefaultCamera = {640.0, 480.0};
+
+struct HostOptions {
+    std::string pluginPath;                      //!< defaults to the plug-in built beside hudhost
+    std::string elementClass;                    //!< empty: the plug-in's only HUD element
+    std::vector<PropertySetting> settings;       //!< applied in order
+    ORSDK2016::FBHUDElement::Rect rect = {50.0, 40.0, 200.0, 200.0};
+    PixelSize viewport = {300, 300};
+    Background background = {0.2f, 0.2f, 0.2f};
+    std::optional<CameraResolution> camera;      //!< as given; kDefaultCamera otherwise
+    std::optional<int> frames;                   //!< number of draws, when given
+    std::string outPath;                         //!< PNG of the last frame, when given
+    bool list = false;
+    bool help = false;
+    bool version = false;
+
+    HostOptions();
+    CameraResolution Camera() const { return camera.value_or(kDefaultCamera); }
+    bool Renders() const { return !list && (frames || !outPath.empty()); }
+    int FrameCount() const { return frames.value_or(1); }
+};
+
+//! Parses the arguments that follow the program name; null, with a one-line reason that says
+//! how to put it right in pError, for an unknown option or a malformed value.
+std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArguments, std::string& pError);
+
+//! Usage: every option with its default.
+std::string HelpText();
+std::string VersionText();
+
+} // namespace hudhost
+
+#endif // HUDHOST_HOST_OPTIONS_H

@@ -1,0 +1,105 @@
+// Creation of the element from its plug-in and the --set values.
+
+#include "hosted_element.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace hudhost {
+
+namespace {
+
+const char* const kHudElementGroup = "FbxStorable/HUDElement";
+
+template <class tItem, class tName> std::string JoinNames(const std::vector<tItem>& pItems, tName pName)
+{
+    std::string lText;
+    for (const tItem& lItem : pItems) lText += (lText.empty() ? "" : ", ") + std::string(pName(lItem));
+    return lText;
+}
+
+std::vector<fbhost::RegistryEntry> HudElementEntries()
+{
+    std::vector<fbhost::RegistryEntry> lEntries = fbhost::Registry();
+    lEntries.erase(std::remove_if(lEntries.begin(), lEntries.end(),
+                                  [](const fbhost::RegistryEntry& pEntry) { return pEntry.group != kHudElementGroup; }),
+                   lEntries.end());
+    return lEntries;
+}
+
+//! The --element class, or the plug-in's only HUD element without one.
+std::optional<fbhost::RegistryEntry> ChooseEntry(const HostOptions& pOptions, Failure& pFailure)
+{
+    const std::vector<fbhost::RegistryEntry> lEntries = HudElementEntries();
+    const auto lClassName = [](const fbhost::RegistryEntry& pEntry) { return pEntry.name; };
+    if (lEntries.empty()) {
+        pFailure = {kExitPluginFailed, pOptions.pluginPath + " registers no HUD element (group " +
+                                           kHudElementGroup + ")"};
+        return std::nullopt;
+    }
+    if (pOptions.elementClass.empty()) {
+        if (lEntries.size() == 1) return lEntries.front();
+        pFailure = {kExitBadInput, "the plug-in registers several HUD elements (" + JoinNames(lEntries, lClassName) +
+                                       "): choose one with --element CLASS"};
+        return std::nullopt;
+    }
+    for (const fbhost::RegistryEntry& lEntry : lEntries)
+        if (lEntry.name == pOptions.elementClass) return lEntry;
+    pFailure = {kExitBadInput, "the plug-in registers no HUD element class \"" + pOptions.elementClass +
+                                   "\"; it registers " + JoinNames(lEntries, lClassName)};
+    return std::nullopt;
+}
+
+bool ApplySetting(ORSDK2016::FBHUDElement& pElement, const PropertySetting& pSetting, Failure& pFailure)
+{
+    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(&pElement, pSetting.name);
+    if (!lProperty) {
+        // The element's own properties first, as --list shows them.
+        std::vector<ORSDK2016::FBProperty*> lProperties = fbhost::Properties(&pElement);
+        const auto lIsOwn = [](const ORSDK2016::FBProperty* pProperty) { return !fbhost::IsDeclaredBySdk(pProperty); };
+        std::stable_partition(lProperties.begin(), lProperties.end(), lIsOwn);
+        const auto lName = [](const ORSDK2016::FBProperty* pProperty) { return pProperty->GetName(); };
+        pFailure = {kExitBadInput, "--set: " + std::string(pElement.ClassName()) + " has no property \"" +
+                                       pSetting.name + "\"; its properties are " + JoinNames(lProperties, lName)};
+        return false;
+    }
+    std::string lError;
+    if (fbhost::ParseValue(lProperty, pSetting.value, lError)) return true;
+    if (lError.empty()) lError = "\"" + pSetting.name + "\" refused the value \"" + pSetting.value + "\"";
+    pFailure = {kExitBadInput, "--set: " + lError};
+    return false;
+}
+
+} // namespace
+
+HostedElement::HostedElement(std::unique_ptr<fbhost::PluginLibrary> pLibrary, const fbhost::RegistryEntry& pEntry)
+    : mLibrary(std::move(pLibrary)), mEntry(pEntry)
+{
+}
+
+HostedElement::~HostedElement() { fbhost::DestroyElement(mElement); }
+
+std::unique_ptr<HostedElement> HostedElement::Create(const HostOptions& pOptions, Failure& pFailure)
+{
+    std::string lError;
+    std::unique_ptr<fbhost::PluginLibrary> lLibrary = fbhost::PluginLibrary::Load(pOptions.pluginPath, lError);
+    if (!lLibrary) {
+        pFailure = {kExitPluginFailed, "cannot load the plug-in: " + lError};
+        return nullptr;
+    }
+    const std::optional<fbhost::RegistryEntry> lEntry = ChooseEntry(pOptions, pFailure);
+    if (!lEntry) return nullptr;
+
+    std::unique_ptr<HostedElement> lHosted(new HostedElement(std::move(lLibrary), *lEntry));
+    lHosted->mElement = fbhost::CreateElement(*lEntry, lEntry->name.c_str());
+    if (!lHosted->mElement) {
+        pFailure = {kExitPluginFailed, "the plug-in's creation function for " + lEntry->name +
+                                           " answered null: the element refused to be created"};
+        return nullptr;
+    }
+    for (const PropertySetting& lSetting : pOptions.settings)
+        if (!ApplySetting(*lHosted->mElement, lSetting, pFailure)) return nullptr;
+    return lHosted;
+}
+
+} // namespace hudhost

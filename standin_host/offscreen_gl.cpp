@@ -1,0 +1,225 @@
+// OffscreenGL: an EGL context on Mesa's surfaceless platform, rendering into a framebuffer
+// object. The plug-in's calls through libGL reach it because glvnd dispatches libGL to the
+// context that EGL made current.
+
+#define GL_GLEXT_PROTOTYPES 1
+
+#include "offscreen_gl.h"
+
+#include "png_file.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <charconv>
+#include <mutex>
+
+namespace hudhost {
+
+namespace {
+
+const char* const kInstallHint = "install libegl-mesa0 and libgl1-mesa-dri";
+
+std::string EglErrorText()
+{
+    char lBuffer[16];
+    const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), eglGetError(), 16);
+    return "EGL error 0x" + std::string(lBuffer, lResult.ptr);
+}
+
+//! eglTerminate unloads Mesa's DRI driver (swrast_dri.so, which holds llvmpipe), after which
+//! LeakSanitizer can no longer read the stack frames of the driver's own allocations and
+//! reports them as leaks of ours. Loading the driver once more, never to be unloaded, keeps
+//! those frames readable so that real leaks still show.
+void KeepMesaDriverLoaded()
+{
+    static std::once_flag sOnce;
+    std::call_once(sOnce, [] { dlopen(HUDHOST_MESA_DRI_DRIVER, RTLD_NOW | RTLD_NODELETE); });
+}
+
+bool HasClientExtension(const char* pName)
+{
+    const char* lExtensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
+    if (!lExtensions) return false;
+    const std::string lList = std::string(" ") + lExtensions + " ";
+    return lList.find(std::string(" ") + pName + " ") != std::string::npos;
+}
+
+//! The surfaceless display, initialised; every context shares it, since eglTerminate ends
+//! all contexts of a display. It is terminated when the last context lets go of it.
+std::shared_ptr<void> AcquireDisplay(std::string& pError)
+{
+    static std::mutex sMutex;
+    static std::weak_ptr<void> sShared;
+    const std::lock_guard<std::mutex> lLock(sMutex);
+    if (std::shared_ptr<void> lDisplay = sShared.lock()) return lDisplay;
+
+    KeepMesaDriverLoaded();
+    if (!HasClientExtension("EGL_MESA_platform_surfaceless")) {
+        pError = std::string("no EGL display for Mesa's surfaceless platform: ") + kInstallHint;
+        return nullptr;
+    }
+    EGLDisplay lDisplay = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    if (lDisplay == EGL_NO_DISPLAY || !eglInitialize(lDisplay, nullptr, nullptr)) {
+        pError = "cannot initialise EGL on Mesa's surfaceless platform (" + EglErrorText() + "): " + kInstallHint;
+        return nullptr;
+    }
+    std::shared_ptr<void> lShared(lDisplay, eglTerminate);
+    sShared = lShared;
+    return lShared;
+}
+
+GLuint NewRenderbuffer(GLenum pFormat, int pWidth, int pHeight)
+{
+    GLuint lRenderbuffer = 0;
+    glGenRenderbuffers(1, &lRenderbuffer);
+    glBindRenderbuffer(GL_RENDERBUFFER, lRenderbuffer);
+    glRenderbufferStorage(GL_RENDERBUFFER, pFormat, pWidth, pHeight);
+    return lRenderbuffer;
+}
+
+} // namespace
+
+struct OffscreenGL::State {
+    std::shared_ptr<void> display;
+    EGLContext context = EGL_NO_CONTEXT;
+    GLuint framebuffer = 0;
+    GLuint colorBuffer = 0;
+    GLuint depthBuffer = 0;
+    int width = 0;
+    int height = 0;
+    std::string renderer;
+
+    ~State();
+    bool CreateContext(std::string& pError);
+    bool CreateFramebuffer(std::string& pError);
+    bool MakeCurrent() const
+    {
+        return eglMakeCurrent(display.get(), EGL_NO_SURFACE, EGL_NO_SURFACE, context) == EGL_TRUE;
+    }
+};
+
+OffscreenGL::State::~State()
+{
+    if (context == EGL_NO_CONTEXT) return;
+    if (MakeCurrent()) {
+        glDeleteFramebuffers(1, &framebuffer);
+        const GLuint lRenderbuffers[] = {colorBuffer, depthBuffer};
+        glDeleteRenderbuffers(2, lRenderbuffers);
+    }
+    eglMakeCurrent(display.get(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(display.get(), context);
+}
+
+bool OffscreenGL::State::CreateContext(std::string& pError)
+{
+    if (!eglBindAPI(EGL_OPENGL_API)) {
+        pError = "Mesa's EGL offers no desktop OpenGL (" + EglErrorText() + "): " + kInstallHint;
+        return false;
+    }
+    const EGLint lConfigAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
+                                        EGL_NONE};
+    EGLConfig lConfig = nullptr;
+    EGLint lConfigCount = 0;
+    if (!eglChooseConfig(display.get(), lConfigAttributes, &lConfig, 1, &lConfigCount) || lConfigCount < 1) {
+        pError = "no EGL config for desktop OpenGL on the surfaceless platform: install libgl1-mesa-dri";
+        return false;
+    }
+    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+    context = eglCreateContext(display.get(), lConfig, EGL_NO_CONTEXT, lContextAttributes);
+    if (context == EGL_NO_CONTEXT) {
+        pError = "cannot create an OpenGL compatibility-profile context (" + EglErrorText() + ")";
+        return false;
+    }
+    if (!MakeCurrent()) {
+        pError = "cannot make the context current without a surface (" + EglErrorText() +
+                 "): Mesa's EGL_KHR_surfaceless_context is needed";
+        return false;
+    }
+    const GLubyte* lRenderer = glGetString(GL_RENDERER);
+    renderer = lRenderer ? reinterpret_cast<const char*>(lRenderer) : "";
+    return true;
+}
+
+bool OffscreenGL::State::CreateFramebuffer(std::string& pError)
+{
+    GLint lMaxSize = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &lMaxSize);
+    if (width > lMaxSize || height > lMaxSize) {
+        pError = "a framebuffer of " + std::to_string(width) + "x" + std::to_string(height) +
+                 " exceeds the renderer's largest, " + std::to_string(lMaxSize) + " pixels a side";
+        return false;
+    }
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    colorBuffer = NewRenderbuffer(GL_RGBA8, width, height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colorBuffer);
+    depthBuffer = NewRenderbuffer(GL_DEPTH_COMPONENT24, width, height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
+    const GLenum lStatus = glCheckFramebufferStatus(GL_FRAMEBUFFER);
+    if (lStatus != GL_FRAMEBUFFER_COMPLETE) {
+        pError = "the framebuffer object is incomplete (status " + std::to_string(lStatus) + ")";
+        return false;
+    }
+    glViewport(0, 0, width, height);
+    return true;
+}
+
+std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, std::string& pError)
+{
+    if (pWidth <= 0 || pHeight <= 0) {
+        pError = "a framebuffer needs a positive size, not " + std::to_string(pWidth) + "x" + std::to_string(pHeight);
+        return nullptr;
+    }
+    auto lState = std::make_unique<State>();
+    lState->width = pWidth;
+    lState->height = pHeight;
+    lState->display = AcquireDisplay(pError);
+    if (!lState->display || !lState->CreateContext(pError) || !lState->CreateFramebuffer(pError)) return nullptr;
+    return std::unique_ptr<OffscreenGL>(new OffscreenGL(std::move(lState)));
+}
+
+OffscreenGL::OffscreenGL(std::unique_ptr<State> pState) : mState(std::move(pState)) {}
+OffscreenGL::~OffscreenGL() = default;
+
+int OffscreenGL::Width() const { return mState->width; }
+int OffscreenGL::Height() const { return mState->height; }
+std::string OffscreenGL::Renderer() const { return mState->renderer; }
+
+void OffscreenGL::Clear(float pRed, float pGreen, float pBlue)
+{
+    glClearColor(pRed, pGreen, pBlue, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void OffscreenGL::Finish() { glFinish(); }
+
+std::vector<unsigned char> OffscreenGL::ReadPixels() const
+{
+    const size_t lRowSize = 4 * static_cast<size_t>(mState->width);
+    const size_t lRows = static_cast<size_t>(mState->height);
+    std::vector<unsigned char> lPixels(lRowSize * lRows);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, mState->width, mState->height, GL_RGBA, GL_UNSIGNED_BYTE, lPixels.data());
+    // OpenGL's rows run bottom up.
+    for (size_t lRow = 0; lRow < lRows / 2; ++lRow) {
+        const auto lTop = lPixels.begin() + static_cast<std::ptrdiff_t>(lRow * lRowSize);
+        const auto lBottom = lPixels.begin() + static_cast<std::ptrdiff_t>((lRows - 1 - lRow) * lRowSize);
+        std::swap_ranges(lTop, lTop + static_cast<std::ptrdiff_t>(lRowSize), lBottom);
+    }
+    return lPixels;
+}
+
+bool OffscreenGL::WritePng(const std::string& pPath, std::string& pError) const
+{
+    return WriteOpaquePng(pPath, mState->width, mState->height, ReadPixels(), pError);
+}
+
+void OffscreenGL::MakeCurrent() { mState->MakeCurrent(); }
+
+} // namespace hudhost

@@ -1,0 +1,28 @@
+// PNG output through stb_image_write (Debian's libstb-dev); its implementation lives here.
+
+#include "png_file.h"
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace hudhost {
+
+bool WriteOpaquePng(const std::string& pPath, int pWidth, int pHeight, const std::vector<unsigned char>& pRgba,
+                    std::string& pError)
+{
+    std::vector<unsigned char> lRgb;
+    lRgb.reserve(pRgba.size() / 4 * 3);
+    for (size_t lPixel = 0; lPixel + 3 < pRgba.size(); lPixel += 4)
+        lRgb.insert(lRgb.end(), pRgba.begin() + static_cast<std::ptrdiff_t>(lPixel),
+                    pRgba.begin() + static_cast<std::ptrdiff_t>(lPixel + 3));
+    errno = 0;
+    if (stbi_write_png(pPath.c_str(), pWidth, pHeight, 3, lRgb.data(), 3 * pWidth)) return true;
+    pError = "cannot write the PNG file " + pPath;
+    if (errno != 0) pError += std::string(": ") + std::strerror(errno);
+    return false;
+}
+
+} // namespace hudhost

@@ -1,0 +1,166 @@
+// Runs of the built hudhost program: listing, drawing, timing, and the exit status and single
+// stderr line of each kind of failure.
+
+#include "png_image.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+//! A file name of this process's own in the test's temporary folder, since test cases run in
+//! parallel processes.
+std::string TempPath(const std::string& pName)
+{
+    return testing::TempDir() + "hudhost_run_" + std::to_string(getpid()) + "_" + pName;
+}
+
+std::string FileText(const std::string& pPath)
+{
+    std::ifstream lFile(pPath);
+    std::stringstream lText;
+    lText << lFile.rdbuf();
+    return lText.str();
+}
+
+//! Runs hudhost with pArguments (shell syntax), after the shell assignments in pEnvironment.
+RunResult RunHudhost(const std::string& pArguments, const std::string& pEnvironment = "")
+{
+    const std::string lOut = TempPath("stdout.txt");
+    const std::string lErr = TempPath("stderr.txt");
+    const std::string lCommand =
+        pEnvironment + " '" HUDHOST_PATH "' " + pArguments + " >'" + lOut + "' 2>'" + lErr + "'";
+    const int lStatus = std::system(lCommand.c_str());
+    RunResult lResult;
+    lResult.status = WIFEXITED(lStatus) ? WEXITSTATUS(lStatus) : -1;
+    lResult.out = FileText(lOut);
+    lResult.err = FileText(lErr);
+    std::remove(lOut.c_str());
+    std::remove(lErr.c_str());
+    return lResult;
+}
+
+size_t LineCount(const std::string& pText) { return static_cast<size_t>(std::count(pText.begin(), pText.end(), '\n')); }
+
+void ExpectOneErrorLine(const RunResult& pResult, int pStatus, const std::string& pNamed)
+{
+    EXPECT_EQ(pResult.status, pStatus) << pResult.err;
+    EXPECT_EQ(LineCount(pResult.err), 1u) << pResult.err;
+    EXPECT_NE(pResult.err.find(pNamed), std::string::npos) << pResult.err;
+    EXPECT_TRUE(pResult.out.empty()) << pResult.out;
+}
+
+TEST(HudhostRun, ListShowsTheEntryAndTheOwnPropertiesBeforeTheInheritedOnes)
+{
+    const RunResult lResult = RunHudhost("--list");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_TRUE(lResult.err.empty()) << lResult.err;
+    const std::string& lOut = lResult.out;
+    for (const char* lText : {"FbxStorable/HUDElement", "KestDialHUDElement", "Kest Dial HUD Element"})
+        EXPECT_NE(lOut.find(lText), std::string::npos) << lText;
+
+    const size_t lInherited = lOut.find("Inherited");
+    ASSERT_NE(lInherited, std::string::npos) << lOut;
+    for (const char* lName : {"Mask Color", "Font Color", "Minimum", "Maximum", "Value", "Spread", "Ticks", "Label"})
+        EXPECT_LT(lOut.find(std::string("\n  ") + lName + " "), lInherited) << lName;
+    for (const char* lName : {"Show", "Scale Uniformly", "Horizontal Placement"})
+        EXPECT_GT(lOut.find(std::string("\n  ") + lName + " "), lInherited) << lName;
+    EXPECT_EQ(lOut.find("Intrinsic"), std::string::npos) << "printed without --camera";
+}
+
+TEST(HudhostRun, ListShowsSetValuesAndTheIntrinsicDimensionForTheCamera)
+{
+    const RunResult lResult = RunHudhost("--set Value=42.5 --set 'Label=Fuel left' --camera 800,600 --list");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_NE(lResult.out.find("42.5"), std::string::npos) << lResult.out;
+    EXPECT_NE(lResult.out.find("Fuel left"), std::string::npos) << lResult.out;
+    EXPECT_NE(lResult.out.find("camera: 800x600"), std::string::npos) << lResult.out;
+}
+
+TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
+{
+    const std::pair<const char*, const char*> lCases[] = {
+        {"--set Bogus=1", "Bogus"},
+        {"--set Ticks=ten", "ten"},
+        {"--set 'Font Color=1,1,1'", "Font Color"},
+        {"--element NoSuchElement", "NoSuchElement"},
+        {"--rect 1,2", "--rect"},
+        {"--frobnicate", "--frobnicate"},
+        {"--out /nonexistent-folder/dial.png", "/nonexistent-folder/dial.png"},
+    };
+    for (const auto& lCase : lCases) {
+        SCOPED_TRACE(lCase.first);
+        ExpectOneErrorLine(RunHudhost(lCase.first), 2, lCase.second);
+    }
+    // The known properties are listed for a name that is not one.
+    EXPECT_NE(RunHudhost("--set Bogus=1").err.find("Ticks"), std::string::npos);
+}
+
+TEST(HudhostRun, PluginThatCannotBeLoadedExitsWithStatus3AndTheReason)
+{
+    ExpectOneErrorLine(RunHudhost("--plugin /nonexistent/libnothing.so --list"), 3, "/nonexistent/libnothing.so");
+    ExpectOneErrorLine(RunHudhost("--plugin '" FBSDK_LIBRARY_PATH "' --list"), 3, "LIBRARY_INIT");
+}
+
+TEST(HudhostRun, MissingMesaExitsWithStatus4AndSaysWhatToInstall)
+{
+    // glvnd then finds no EGL vendor, as on a system without Mesa's.
+    const std::string lOut = "--out '" + TempPath("no_mesa.png") + "'";
+    const RunResult lResult = RunHudhost(lOut, "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
+    ExpectOneErrorLine(lResult, 4, "libegl-mesa0");
+}
+
+TEST(HudhostRun, OutWritesTheDialOverTheBackground)
+{
+    const std::string lPath = TempPath("dial.png");
+    const RunResult lResult = RunHudhost("--out '" + lPath + "'");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    const std::optional<PngImage> lImage = ReadPng(lPath);
+    std::remove(lPath.c_str());
+    ASSERT_TRUE(lImage);
+    EXPECT_EQ(lImage->width, 300);
+    EXPECT_EQ(lImage->height, 300);
+    EXPECT_EQ(lImage->channels, 3);
+
+    const auto lIsBackground = [&](int pX, int pY) {
+        const unsigned char* lPixel = lImage->Pixel(pX, pY);
+        return lPixel[0] == 51 && lPixel[1] == 51 && lPixel[2] == 51;
+    };
+    EXPECT_TRUE(lIsBackground(0, 0));
+    EXPECT_TRUE(lIsBackground(299, 299));
+    // The default rectangle puts the dial's centre at (150, 140) from the lower left.
+    int lDialPixels = 0;
+    for (int lY = 150; lY < 170; ++lY)
+        for (int lX = 140; lX < 160; ++lX) lDialPixels += lIsBackground(lX, lY) ? 0 : 1;
+    EXPECT_EQ(lDialPixels, 400);
+}
+
+TEST(HudhostRun, FramesPrintsOneTimingLineAndTheViewportSizesThePng)
+{
+    const std::string lPath = TempPath("frames.png");
+    const RunResult lResult = RunHudhost("--frames 3 --viewport 320,240 --out '" + lPath + "'");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_EQ(LineCount(lResult.out), 1u) << lResult.out;
+    for (const char* lText : {"3 draws", "median", "min", "max", " us"})
+        EXPECT_NE(lResult.out.find(lText), std::string::npos) << lResult.out;
+    const std::optional<PngImage> lImage = ReadPng(lPath);
+    std::remove(lPath.c_str());
+    ASSERT_TRUE(lImage);
+    EXPECT_EQ(lImage->width, 320);
+    EXPECT_EQ(lImage->height, 240);
+}
+
+} // namespace

@@ -1,0 +1,578 @@
+// The OpenGL and FTGL calls of dial draws, recorded without a context, against the dial's
+// documented geometry, colours, texts and frame.
+
+#include "dial_recording.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace kesttest;
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kTolerance = 1e-3;  // pixels
+
+struct Point {
+    double x;
+    double y;
+};
+
+//! The dial's centre and radius.
+struct Geometry {
+    double cx;
+    double cy;
+    double r;
+
+    //! The dial point at angle pAngle and radius factor pFactor.
+    Point At(float pAngle, double pFactor) const
+    {
+        const double lAngle = static_cast<double>(pAngle);
+        return {cx - pFactor * r * std::sin(lAngle), cy - pFactor * r * std::cos(lAngle)};
+    }
+};
+
+constexpr Geometry kDialGeometry = {150.0, 140.0, 100.0};  // of kDialRect, placement 0/0
+
+//! The scale angles of a draw, in the documented single-precision arithmetic.
+struct ScaleAngles {
+    float start;
+    float end;
+    float step;
+    double limit;
+
+    ScaleAngles(double pSpread, int pTicks)
+        : start(static_cast<float>(kPi * (1.0 - pSpread)))
+        , end(static_cast<float>(kTwoPi - static_cast<double>(start)))
+        , step(static_cast<float>(kTwoPi * pSpread) / static_cast<float>(pTicks))
+        , limit(static_cast<double>(end) + 0.1)
+    {
+    }
+
+    //! A pass's angles: from pFirst on by the step, summed in single precision, within the limit.
+    std::vector<float> Pass(float pFirst) const
+    {
+        std::vector<float> lAngles;
+        for (float lAngle = pFirst; static_cast<double>(lAngle) <= limit; lAngle += step) lAngles.push_back(lAngle);
+        return lAngles;
+    }
+    std::vector<float> Major() const { return Pass(start); }
+    std::vector<float> Minor() const { return Pass(start + 0.5f * step); }
+};
+
+//! pCount angles from 0 by pStep, summed in single precision (the face, rim and hub).
+std::vector<float> Accumulated(float pStep, int pCount)
+{
+    std::vector<float> lAngles;
+    for (float lAngle = 0.0f; lAngles.size() < static_cast<std::size_t>(pCount); lAngle += pStep)
+        lAngles.push_back(lAngle);
+    return lAngles;
+}
+
+Colour ColourOf(double pRed, double pGreen, double pBlue, double pAlpha)
+{
+    return {static_cast<float>(pRed), static_cast<float>(pGreen), static_cast<float>(pBlue),
+            static_cast<float>(pAlpha)};
+}
+
+const Colour kFontColour = ColourOf(0.6, 0.8, 1.0, 1.0);  // the default "Font Color"
+
+void ExpectAt(const Vertex& pVertex, Point pPoint, const std::string& pWhat)
+{
+    EXPECT_NEAR(pVertex.x, pPoint.x, kTolerance) << pWhat;
+    EXPECT_NEAR(pVertex.y, pPoint.y, kTolerance) << pWhat;
+}
+
+//! pShape holds one vertex at each of pAngles at radius factor pFactor.
+void ExpectDialPoints(const Primitive& pShape, const Geometry& pDial, const std::vector<float>& pAngles,
+                      double pFactor, const char* pWhat)
+{
+    ASSERT_EQ(pShape.vertices.size(), pAngles.size()) << pWhat;
+    for (std::size_t k = 0; k < pAngles.size(); ++k)
+        ExpectAt(pShape.vertices[k], pDial.At(pAngles[k], pFactor), pWhat + (" " + std::to_string(k)));
+}
+
+//! pMarks holds one line per angle, from radius factor pInner out to the rim.
+void ExpectMarks(const Primitive& pMarks, const Geometry& pDial, const std::vector<float>& pAngles, double pInner,
+                 const char* pWhat)
+{
+    ASSERT_EQ(pMarks.vertices.size(), 2 * pAngles.size()) << pWhat;
+    for (std::size_t k = 0; k < pAngles.size(); ++k) {
+        ExpectAt(pMarks.vertices[2 * k], pDial.At(pAngles[k], pInner), pWhat + (" inner " + std::to_string(k)));
+        ExpectAt(pMarks.vertices[2 * k + 1], pDial.At(pAngles[k], 1.0), pWhat + (" outer " + std::to_string(k)));
+    }
+}
+
+std::size_t Marks(const Primitive& pMarks) { return pMarks.vertices.size() / 2; }
+
+std::vector<std::string> Texts(const std::vector<TextRender>& pRenders)
+{
+    std::vector<std::string> lTexts;
+    for (const TextRender& lRender : pRenders) lTexts.push_back(lRender.text);
+    return lTexts;
+}
+
+bool IsZero(const FTPoint& pPoint) { return pPoint.X() == 0.0 && pPoint.Y() == 0.0 && pPoint.Z() == 0.0; }
+
+//! A text measured as the element measures: the whole text, at the origin, no spacing.
+void ExpectMeasured(const std::vector<TextMeasure>& pMeasures, const char* pText)
+{
+    ASSERT_EQ(pMeasures.size(), 1u) << "measures of \"" << pText << "\"";
+    EXPECT_EQ(pMeasures[0].text, pText);
+    EXPECT_EQ(pMeasures[0].length, -1);
+    EXPECT_TRUE(IsZero(pMeasures[0].position));
+    EXPECT_TRUE(IsZero(pMeasures[0].spacing));
+}
+
+//! A measure's upper corner, truncated toward zero: the text's width and height.
+struct Extent {
+    int width;
+    int height;
+};
+
+int TruncatedMeasure(double pValue)
+{
+    if (!(pValue > static_cast<double>(INT_MIN) - 1.0 && pValue < static_cast<double>(INT_MAX) + 1.0)) {
+        ADD_FAILURE() << "FTGL measured " << pValue;
+        return 0;
+    }
+    return static_cast<int>(pValue);
+}
+
+Extent ExtentOf(const std::vector<TextMeasure>& pMeasures)
+{
+    if (pMeasures.empty()) return {0, 0};
+    const FTPoint lUpper = pMeasures[0].box.Upper();
+    return {TruncatedMeasure(lUpper.X()), TruncatedMeasure(lUpper.Y())};
+}
+
+//! A text drawn at pPen (z 0) as the element draws: whole text, no spacing, all render modes.
+void ExpectRendered(const TextRender& pRender, Point pPen, const Colour& pColour, const std::string& pWhat)
+{
+    EXPECT_NEAR(pRender.position.X(), pPen.x, kTolerance) << pWhat;
+    EXPECT_NEAR(pRender.position.Y(), pPen.y, kTolerance) << pWhat;
+    EXPECT_EQ(pRender.position.Z(), 0.0) << pWhat;
+    EXPECT_EQ(pRender.length, -1) << pWhat;
+    EXPECT_TRUE(IsZero(pRender.spacing)) << pWhat;
+    EXPECT_EQ(pRender.renderMode, 0xffff) << pWhat;
+    EXPECT_EQ(pRender.colour, pColour) << pWhat;
+}
+
+void ExpectColours(const Primitive& pShape, const Colour& pColour, const char* pWhat)
+{
+    for (std::size_t k = 0; k < pShape.vertices.size(); ++k)
+        EXPECT_EQ(pShape.vertices[k].colour, pColour) << pWhat << " " << k;
+}
+
+using Mask = std::array<double, 4>;  // a "Mask Color"
+constexpr Mask kDefaultMask = {0.0, 0.0, 0.0, 0.75};
+
+//! The face: a dial point and a colour, the mask darkened by 0.1 a radian, at each a(k).
+void ExpectFace(const Primitive& pFace, const Geometry& pDial, const Mask& pMask)
+{
+    const std::vector<float> lAngles = Accumulated(0.1f, 63);
+    ExpectDialPoints(pFace, pDial, lAngles, 1.0, "face vertex");
+    for (std::size_t k = 0; k < pFace.vertices.size(); ++k) {
+        const double lShade = -0.1 * static_cast<double>(lAngles[k]);
+        EXPECT_EQ(pFace.vertices[k].colour, ColourOf(pMask[0] + lShade, pMask[1] + lShade, pMask[2] + lShade, pMask[3]))
+            << "face vertex " << k;
+    }
+}
+
+//! The hub: at each a(i) the dial point at the single-precision factor 0.05 and the mask
+//! lightened by the single-precision 0.2 plus the angle.
+void ExpectHub(const Primitive& pHub, const Geometry& pDial, const Mask& pMask)
+{
+    const std::vector<float> lAngles = Accumulated(0.1f, 63);
+    ExpectDialPoints(pHub, pDial, lAngles, static_cast<double>(0.05f), "hub vertex");
+    const double lLighten = static_cast<double>(0.2f);
+    for (std::size_t i = 0; i < pHub.vertices.size(); ++i) {
+        const double lAngle = static_cast<double>(lAngles[i]);
+        EXPECT_EQ(pHub.vertices[i].colour, ColourOf((pMask[0] + lLighten) + lAngle, (pMask[1] + lLighten) + lAngle,
+                                                    (pMask[2] + lLighten) + lAngle, pMask[3] + lLighten))
+            << "hub vertex " << i;
+    }
+}
+
+//! The needle: red, from 1 pixel off the centre out to radius factor 0.95, at pAngle.
+void ExpectNeedle(const Primitive& pNeedle, float pAngle)
+{
+    EXPECT_EQ(pNeedle.mode, static_cast<GLenum>(GL_LINES));
+    ASSERT_EQ(pNeedle.vertices.size(), 2u);
+    const double lAngle = static_cast<double>(pAngle);
+    ExpectAt(pNeedle.vertices[0], {kDialGeometry.cx - std::sin(lAngle), kDialGeometry.cy - std::cos(lAngle)},
+             "needle root");
+    ExpectAt(pNeedle.vertices[1], kDialGeometry.At(pAngle, 0.95), "needle tip");
+    ExpectColours(pNeedle, ColourOf(1.0, 0.0, 0.0, 0.9), "needle vertex");
+}
+
+//! A dial with properties set by name, in order.
+struct Setting {
+    const char* property;
+    const char* value;
+};
+
+DialRecording RecordWith(const std::vector<Setting>& pSettings)
+{
+    Dial lDial;
+    if (!lDial) return {};
+    for (const Setting& lSetting : pSettings) lDial.Set(lSetting.property, lSetting.value);
+    return RecordDraw(lDial);
+}
+
+template <class... tArgs> std::string Call(GlFunction pFunction, tArgs... pArgs)
+{
+    return Describe({pFunction, {static_cast<double>(pArgs)...}, sizeof...(tArgs), false});
+}
+
+//! The element's own calls without colours and vertices, with its texts where it drew them
+//! (face and text): the frame and the order of the passes.
+std::vector<std::string> Outline(const DialRecording& pDraw, const Dial& pDial)
+{
+    std::vector<std::string> lOutline;
+    std::size_t lText = 0;
+    for (std::size_t i = 0; i <= pDraw.raw.calls.size(); ++i) {
+        for (; lText < pDraw.raw.renders.size() && pDraw.raw.renders[lText].atCall == i; ++lText) {
+            const TextRender& lRender = pDraw.raw.renders[lText];
+            const char* lFace = lRender.face == pDial.ScaleFace()     ? "scale"
+                                : lRender.face == pDial.ReadoutFace() ? "readout"
+                                : lRender.face == pDial.LabelFace()   ? "label"
+                                                                      : "other";
+            lOutline.push_back(std::string(lFace) + " \"" + lRender.text + "\"");
+        }
+        if (i == pDraw.raw.calls.size()) break;
+        const GlCall& lCall = pDraw.raw.calls[i];
+        if (!lCall.byFtgl && lCall.function != GlFunction::Color4f && lCall.function != GlFunction::Vertex2f)
+            lOutline.push_back(Describe(lCall));
+    }
+    return lOutline;
+}
+
+} // namespace
+
+TEST(DialRecording, InterposesTheElementsAndFtglsCalls)
+{
+    const DialRecording lDraw = RecordWith({});
+    ASSERT_GT(lDraw.ownCalls.size(), 0u) << "the GL calls of the plug-in were not interposed";
+    ASSERT_GT(lDraw.raw.renders.size(), 0u) << "FTFont::Render was not interposed";
+    ASSERT_GT(lDraw.raw.measures.size(), 0u) << "FTFont::BBox was not interposed";
+    std::size_t lGlyphQuads = 0;
+    for (const GlCall& lCall : lDraw.raw.calls)
+        if (lCall.function == GlFunction::Begin && static_cast<GLenum>(lCall.args[0]) == GL_QUADS) {
+            EXPECT_TRUE(lCall.byFtgl) << "a GL_QUADS primitive outside FTGL";
+            ++lGlyphQuads;
+        }
+    EXPECT_GT(lGlyphQuads, 0u) << "FTGL's glyph quads were not seen";
+}
+
+TEST(DialDraw, FramesThePassesInOrder)
+{
+    Dial lDial;
+    ASSERT_TRUE(lDial);
+    const DialRecording lDraw = RecordDraw(lDial);
+    using F = GlFunction;
+    std::vector<std::string> lExpected = {
+        Call(F::GetIntegerv, GL_VIEWPORT),
+        Call(F::PushAttrib, GL_CURRENT_BIT | GL_TRANSFORM_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIST_BIT),
+        Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix), Call(F::LoadIdentity),
+        Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
+        Call(F::Ortho, 0, 300, 0, 300, -1, 1),
+        Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), Call(F::Disable, GL_DEPTH_TEST),
+        Call(F::Enable, GL_BLEND), Call(F::LineWidth, 1),
+        Call(F::Begin, GL_POLYGON), Call(F::End),  // face
+        Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES), Call(F::End)};  // major marks
+    for (const char* lNumber : {"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0", "70.0", "80.0", "90.0", "100.0"})
+        lExpected.push_back(std::string("scale \"") + lNumber + "\"");
+    for (const std::string& lStep : {
+             Call(F::LineWidth, 2), Call(F::Begin, GL_LINES), Call(F::End),      // minor marks
+             Call(F::LineWidth, 4), Call(F::Begin, GL_LINE_LOOP), Call(F::End),  // rim
+             std::string("readout \"  0.0\""), Call(F::Begin, GL_POLYGON), Call(F::End),  // readout and box
+             std::string("label \"METER\""), std::string("label \"METER\""),           // shadow and label
+             Call(F::Begin, GL_LINES), Call(F::End), Call(F::Begin, GL_POLYGON), Call(F::End),  // needle, hub
+             Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix), Call(F::PopAttrib)})
+        lExpected.push_back(lStep);
+    EXPECT_EQ(Outline(lDraw, lDial), lExpected);
+}
+
+TEST(DialDraw, DefaultFaceAndRim)
+{
+    const DialRecording lDraw = RecordWith({});
+    EXPECT_EQ(lDraw.face.mode, static_cast<GLenum>(GL_POLYGON));
+    ExpectFace(lDraw.face, kDialGeometry, kDefaultMask);
+    EXPECT_EQ(lDraw.rim.mode, static_cast<GLenum>(GL_LINE_LOOP));
+    ExpectDialPoints(lDraw.rim, kDialGeometry, Accumulated(0.01f, 629), 1.0, "rim vertex");
+    ExpectColours(lDraw.rim, ColourOf(0.5, 0.5, 0.5, 0.9), "rim vertex");
+}
+
+TEST(DialDraw, DefaultScale)
+{
+    Dial lDial;
+    ASSERT_TRUE(lDial);
+    const DialRecording lDraw = RecordDraw(lDial);
+    const ScaleAngles lScale(0.75, 10);
+    EXPECT_NEAR(lScale.start, 0.785398185, 1e-7);
+    EXPECT_NEAR(lScale.end, 5.497787, 1e-6);
+    EXPECT_NEAR(lScale.step, 0.471238911, 1e-7);
+
+    ASSERT_EQ(Marks(lDraw.majorMarks), 11u);
+    ExpectMarks(lDraw.majorMarks, kDialGeometry, lScale.Major(), 0.85, "major mark");
+    ExpectAt(lDraw.majorMarks.vertices[0], {89.8959, 79.8959}, "first major mark, inner end");
+    ExpectAt(lDraw.majorMarks.vertices[1], {79.2893, 69.2893}, "first major mark, outer end");
+    ExpectColours(lDraw.majorMarks, kFontColour, "major mark vertex");
+
+    ASSERT_EQ(Marks(lDraw.minorMarks), 10u);
+    ExpectMarks(lDraw.minorMarks, kDialGeometry, lScale.Minor(), 0.95, "minor mark");
+    ExpectColours(lDraw.minorMarks, kFontColour, "minor mark vertex");
+
+    ExpectMeasured(lDraw.scaleMeasures, "000.0");
+    const Extent lTemplate = ExtentOf(lDraw.scaleMeasures);
+    const std::vector<float> lAngles = lScale.Major();
+    EXPECT_EQ(Texts(lDraw.scaleLabels), (std::vector<std::string>{"0.0", "10.0", "20.0", "30.0", "40.0", "50.0",
+                                                                  "60.0", "70.0", "80.0", "90.0", "100.0"}));
+    ASSERT_EQ(lDraw.scaleLabels.size(), lAngles.size());
+    const Point lFirstAnchor = kDialGeometry.At(lAngles[0], 0.7);
+    EXPECT_NEAR(lFirstAnchor.x, 100.5025, 1e-4);
+    EXPECT_NEAR(lFirstAnchor.y, 90.5025, 1e-4);
+    for (std::size_t k = 0; k < lAngles.size(); ++k) {
+        const Point lAnchor = kDialGeometry.At(lAngles[k], 0.7);
+        ExpectRendered(lDraw.scaleLabels[k],
+                       {lAnchor.x - static_cast<double>(lTemplate.width / 2),
+                        lAnchor.y - static_cast<double>(lTemplate.height / 2)},
+                       kFontColour, "scale label " + lDraw.scaleLabels[k].text);
+    }
+}
+
+TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
+{
+    const DialRecording lDraw = RecordWith({});
+    const double lCx = kDialGeometry.cx;
+    const double lCy = kDialGeometry.cy;
+
+    ExpectMeasured(lDraw.readoutMeasures, "000.0");
+    const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
+    const double lHalf = static_cast<double>(lTemplate.width / 2);
+    const double lBaseline = lCy - 4.0 * lTemplate.height;
+    const double lTop = lCy - 3.0 * lTemplate.height;
+    ASSERT_EQ(lDraw.readouts.size(), 1u);
+    EXPECT_EQ(lDraw.readouts[0].text, "  0.0");
+    ExpectRendered(lDraw.readouts[0], {lCx - lHalf, lBaseline}, kFontColour, "readout");
+    ASSERT_EQ(lDraw.readoutBox.vertices.size(), 4u);
+    EXPECT_EQ(lDraw.readoutBox.mode, static_cast<GLenum>(GL_POLYGON));
+    const Point lCorners[4] = {{lCx - lHalf - 10.0, lBaseline - 10.0}, {lCx + lHalf + 10.0, lBaseline - 10.0},
+                               {lCx + lHalf + 10.0, lTop + 10.0}, {lCx - lHalf - 10.0, lTop + 10.0}};
+    const Colour lLower = ColourOf(0.0, 0.0, 0.0, 0.375);
+    const Colour lUpper = ColourOf(0.0 - 0.2, 0.0 - 0.2, 0.0 - 0.2, 0.375);
+    const Colour lBoxColours[4] = {lLower, lLower, lUpper, lUpper};
+    for (std::size_t i = 0; i < 4; ++i) {
+        ExpectAt(lDraw.readoutBox.vertices[i], lCorners[i], "box corner " + std::to_string(i));
+        EXPECT_EQ(lDraw.readoutBox.vertices[i].colour, lBoxColours[i]) << "box corner " << i;
+    }
+
+    ExpectMeasured(lDraw.labelMeasures, "METER");
+    const Extent lLabel = ExtentOf(lDraw.labelMeasures);
+    EXPECT_GT(lLabel.width, 0);
+    const double lLeft = lCx - static_cast<double>(lLabel.width / 2);
+    const double lLabelBaseline = lCy - 9.0 * lLabel.height;
+    ASSERT_EQ(Texts(lDraw.labels), (std::vector<std::string>{"METER", "METER"}));
+    ExpectRendered(lDraw.labels[0], {lLeft + 2.0, lLabelBaseline - 2.0}, ColourOf(0.0, 0.0, 0.0, 1.0), "label shadow");
+    ExpectRendered(lDraw.labels[1], {lLeft, lLabelBaseline}, ColourOf(1.0, 1.0, 1.0, 1.0), "label");
+
+    ExpectNeedle(lDraw.needle, ScaleAngles(0.75, 10).start);
+    EXPECT_EQ(lDraw.hub.mode, static_cast<GLenum>(GL_POLYGON));
+    ExpectHub(lDraw.hub, kDialGeometry, kDefaultMask);
+    ASSERT_FALSE(lDraw.hub.vertices.empty());
+    EXPECT_EQ(lDraw.hub.vertices[0].colour, ColourOf(0.2, 0.2, 0.2, 0.95));
+}
+
+TEST(DialDraw, MaskColourShadesFaceBoxAndHub)
+{
+    const DialRecording lDraw = RecordWith({{"Mask Color", "0.5,0.5,0.5,1"}});
+    ExpectFace(lDraw.face, kDialGeometry, {0.5, 0.5, 0.5, 1.0});
+    ASSERT_EQ(lDraw.face.vertices.size(), 63u);
+    EXPECT_EQ(lDraw.face.vertices[0].colour[0], 0.5f);
+    EXPECT_NEAR(lDraw.face.vertices[31].colour[0], 0.19, 1e-6);
+    EXPECT_NEAR(lDraw.face.vertices[62].colour[0], -0.12, 1e-6);
+
+    ASSERT_EQ(lDraw.readoutBox.vertices.size(), 4u);
+    EXPECT_EQ(lDraw.readoutBox.vertices[0].colour, ColourOf(0.5, 0.5, 0.5, 0.5));
+    EXPECT_EQ(lDraw.readoutBox.vertices[2].colour, ColourOf(0.5 - 0.2, 0.5 - 0.2, 0.5 - 0.2, 0.5));
+    ExpectHub(lDraw.hub, kDialGeometry, {0.5, 0.5, 0.5, 1.0});
+}
+
+TEST(DialDraw, PlacementMovesTheCentre)
+{
+    struct Case {
+        const char* horizontal;
+        const char* vertical;
+        double cx;
+        double cy;
+    };
+    for (const Case& lCase : {Case{"1", "0", -50.0, 140.0}, Case{"2", "0", 50.0, 140.0}, Case{"7", "0", 50.0, 140.0},
+                              Case{"0", "1", 150.0, 40.0}, Case{"0", "-3", 150.0, 40.0}}) {
+        SCOPED_TRACE(std::string("placement ") + lCase.horizontal + "/" + lCase.vertical);
+        const DialRecording lDraw =
+            RecordWith({{"Horizontal Placement", lCase.horizontal}, {"Vertical Placement", lCase.vertical}});
+        const Geometry lDial = {lCase.cx, lCase.cy, 100.0};
+        ExpectFace(lDraw.face, lDial, kDefaultMask);
+        ExpectHub(lDraw.hub, lDial, kDefaultMask);
+    }
+}
+
+TEST(DialDraw, MarkAndLabelCountsFollowSpreadAndTicks)
+{
+    struct Case {
+        const char* spread;
+        const char* ticks;
+        double spreadValue;
+        int ticksValue;
+        std::size_t major;
+        std::size_t minor;
+        const char* lastLabel;
+    };
+    for (const Case& lCase : {Case{"1", "10", 1.0, 10, 11, 10, "100.0"},
+                              Case{"0.75", "100", 0.75, 100, 103, 102, "102.0"},
+                              Case{"0.9", "50", 0.9, 50, 51, 51, "100.0"}}) {
+        SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
+        const DialRecording lDraw = RecordWith({{"Spread", lCase.spread}, {"Ticks", lCase.ticks}});
+        const ScaleAngles lScale(lCase.spreadValue, lCase.ticksValue);
+        EXPECT_EQ(Marks(lDraw.majorMarks), lCase.major);
+        EXPECT_EQ(Marks(lDraw.minorMarks), lCase.minor);
+        ExpectMarks(lDraw.majorMarks, kDialGeometry, lScale.Major(), 0.85, "major mark");
+        ExpectMarks(lDraw.minorMarks, kDialGeometry, lScale.Minor(), 0.95, "minor mark");
+        ASSERT_EQ(lDraw.scaleLabels.size(), lCase.major);
+        EXPECT_EQ(lDraw.scaleLabels.front().text, "0.0");
+        EXPECT_EQ(lDraw.scaleLabels.back().text, lCase.lastLabel);
+    }
+    // A full circle starts and ends at the bottom: first and last mark and label coincide.
+    const DialRecording lFull = RecordWith({{"Spread", "1"}});
+    ASSERT_EQ(Marks(lFull.majorMarks), 11u);
+    const Vertex& lFirst = lFull.majorMarks.vertices[0];
+    ExpectAt(lFull.majorMarks.vertices[20], {lFirst.x, lFirst.y}, "last mark");
+    ExpectAt(lFull.majorMarks.vertices[0], kDialGeometry.At(0.0f, 0.85), "first mark");
+    ASSERT_EQ(lFull.scaleLabels.size(), 11u);
+    EXPECT_NEAR(lFull.scaleLabels[10].position.X(), lFull.scaleLabels[0].position.X(), kTolerance);
+    EXPECT_NEAR(lFull.scaleLabels[10].position.Y(), lFull.scaleLabels[0].position.Y(), kTolerance);
+}
+
+TEST(DialDraw, ScaleLabelValuesAccumulateInSinglePrecision)
+{
+    const DialRecording lDraw = RecordWith({{"Minimum", "0"}, {"Maximum", "1"}, {"Ticks", "7"}});
+    EXPECT_EQ(Texts(lDraw.scaleLabels),
+              (std::vector<std::string>{"0.0", "0.1", "0.3", "0.4", "0.6", "0.7", "0.9", "1.0"}));
+}
+
+TEST(DialDraw, DegenerateScales)
+{
+    struct Case {
+        const char* spread;
+        double spreadValue;
+        const char* ticks;
+        std::size_t major;  // marks and labels
+        std::size_t minor;
+    };
+    for (const Case& lCase : {Case{"nan", NAN, "10", 0, 0}, Case{"0", 0.0, "0", 1, 0}, Case{"0.75", 0.75, "0", 1, 0},
+                              Case{"-0.02", -0.02, "10", 0, 0}}) {
+        SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
+        const DialRecording lDraw = RecordWith({{"Spread", lCase.spread}, {"Ticks", lCase.ticks}, {"Minimum", "5"}});
+        EXPECT_EQ(Marks(lDraw.majorMarks), lCase.major);
+        EXPECT_EQ(Marks(lDraw.minorMarks), lCase.minor);
+        ASSERT_EQ(lDraw.scaleLabels.size(), lCase.major);
+        if (lCase.major == 1) {
+            const float lStart = ScaleAngles(lCase.spreadValue, 1).start;
+            ExpectMarks(lDraw.majorMarks, kDialGeometry, {lStart}, 0.85, "the one mark");
+            EXPECT_EQ(lDraw.scaleLabels[0].text, "5.0");
+        }
+        // The rest of the dial is drawn whatever the scale.
+        EXPECT_EQ(lDraw.face.vertices.size(), 63u);
+        EXPECT_EQ(lDraw.rim.vertices.size(), 629u);
+        EXPECT_EQ(lDraw.readouts.size(), 1u);
+        EXPECT_EQ(lDraw.labels.size(), 2u);
+        EXPECT_EQ(lDraw.needle.vertices.size(), 2u);
+        EXPECT_EQ(lDraw.hub.vertices.size(), 63u);
+    }
+}
+
+// A zero, negative or vanishing step would repeat a pass's angle forever; a pass stops once the
+// angle no longer advances, and after 2048 marks.
+TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
+{
+    struct Case {
+        const char* spread;
+        const char* ticks;
+        std::size_t marks;  // of each pass, and labels
+    };
+    for (const Case& lCase : {Case{"0", "10", 1}, Case{"0.75", "-5", 1}, Case{"0.75", "20000000", 2048}}) {
+        SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
+        const DialRecording lDraw = RecordWith({{"Spread", lCase.spread}, {"Ticks", lCase.ticks}});
+        EXPECT_EQ(Marks(lDraw.majorMarks), lCase.marks);
+        EXPECT_EQ(lDraw.scaleLabels.size(), lCase.marks);
+        EXPECT_EQ(Marks(lDraw.minorMarks), lCase.marks);
+        EXPECT_EQ(lDraw.hub.vertices.size(), 63u) << "the draw did not reach its end";
+    }
+}
+
+TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)
+{
+    struct Case {
+        const char* value;
+        const char* text;
+    };
+    for (const Case& lCase : {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
+                              Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"},
+                              Case{"-500", "-500.0"}}) {
+        const DialRecording lDraw = RecordWith({{"Value", lCase.value}});
+        ASSERT_EQ(lDraw.readouts.size(), 1u) << lCase.value;
+        EXPECT_EQ(lDraw.readouts[0].text, lCase.text) << "Value " << lCase.value;
+        // Whatever its length, the text starts where the template "000.0" would.
+        const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
+        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - static_cast<double>(lTemplate.width / 2),
+                    kTolerance)
+            << "Value " << lCase.value;
+    }
+}
+
+TEST(DialDraw, NeedleShowsTheClampedValue)
+{
+    struct Case {
+        const char* minimum;
+        const char* maximum;
+        const char* value;
+        float fraction;  // of the scale from the start angle
+    };
+    const ScaleAngles lScale(0.75, 10);
+    for (const Case& lCase : {Case{"0", "100", "0", 0.0f}, Case{"0", "100", "100", 1.0f}, Case{"0", "100", "50", 0.5f},
+                              Case{"0", "100", "-10", 0.0f}, Case{"0", "100", "150", 1.0f},
+                              Case{"100", "0", "100", 0.0f}, Case{"100", "0", "0", 1.0f}, Case{"100", "0", "25", 0.75f},
+                              Case{"50", "50", "60", 1.0f}, Case{"50", "50", "40", 0.0f},
+                              // All three equal: the needle rests on the start angle.
+                              Case{"50", "50", "50", 0.0f}}) {
+        SCOPED_TRACE(std::string("Minimum ") + lCase.minimum + ", Maximum " + lCase.maximum + ", Value " + lCase.value);
+        const DialRecording lDraw =
+            RecordWith({{"Minimum", lCase.minimum}, {"Maximum", lCase.maximum}, {"Value", lCase.value}});
+        ExpectNeedle(lDraw.needle, lCase.fraction * (lScale.end - lScale.start) + lScale.start);
+    }
+}
+
+TEST(DialSize, IsTheCameraResolution)
+{
+    Dial lDial;
+    ASSERT_TRUE(lDial);
+    fbhost::Viewer lViewer;
+    lViewer.SetCameraResolution(640.9, 480.2);
+    int lWidth = -1;
+    int lHeight = -1;
+    lDial.Element().GetIntrinsicDimension(lViewer.Options(), lWidth, lHeight);
+    EXPECT_EQ(lWidth, 640);
+    EXPECT_EQ(lHeight, 480);
+
+    lViewer.RemoveCamera();
+    lDial.Element().GetIntrinsicDimension(lViewer.Options(), lWidth, lHeight);
+    EXPECT_EQ(lWidth, 0);
+    EXPECT_EQ(lHeight, 0);
+}

@@ -1,0 +1,265 @@
+// Dial draws in a real offscreen context (Mesa's llvmpipe): the OpenGL state that a draw leaves
+// to the host, and the pixels of the typical dial, probed and compared with a committed image.
+//
+// The image is tests/drawing/golden/default_dial.png. After a deliberate change of the dial's
+// look, write it anew by running this test with KEST_UPDATE_GOLDEN=1 in the environment
+// (ctest -R DialPixels, or build-dir/tests/drawing/drawing_context_test), check the picture, and
+// commit it.
+
+#include "dial_fixture.h"
+#include "offscreen_gl.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace kesttest;
+
+namespace {
+
+constexpr int kSize = 300;                   // the viewer, in pixels a side
+constexpr float kBackground = 0.2f;          // dark grey
+constexpr int kBackgroundByte = 51;          // its 8-bit value
+const char* const kGolden = KEST_SOURCE_DIR "/tests/drawing/golden/default_dial.png";
+const char* const kDrawnImage = "default_dial.drawn.png";  // left in the working directory on a mismatch
+constexpr int kGoldenTolerance = 16;         // per channel, of 255
+constexpr double kGoldenShare = 0.995;       // of the pixels that must lie within it
+
+std::unique_ptr<hudhost::OffscreenGL> MakeContext()
+{
+    std::string lError;
+    std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::Create(kSize, kSize, lError);
+    if (!lContext) ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
+    return lContext;
+}
+
+struct GlState {
+    std::array<float, 4> colour;
+    GLint matrixMode;
+    std::array<float, 16> modelview;
+    std::array<float, 16> projection;
+    GLboolean blend;
+    GLboolean depthTest;
+    GLboolean lineSmooth;
+    GLint blendSource;
+    GLint blendDestination;
+    float lineWidth;
+};
+
+GlState CurrentState()
+{
+    GlState lState{};
+    glGetFloatv(GL_CURRENT_COLOR, lState.colour.data());
+    glGetIntegerv(GL_MATRIX_MODE, &lState.matrixMode);
+    glGetFloatv(GL_MODELVIEW_MATRIX, lState.modelview.data());
+    glGetFloatv(GL_PROJECTION_MATRIX, lState.projection.data());
+    lState.blend = glIsEnabled(GL_BLEND);
+    lState.depthTest = glIsEnabled(GL_DEPTH_TEST);
+    lState.lineSmooth = glIsEnabled(GL_LINE_SMOOTH);
+    glGetIntegerv(GL_BLEND_SRC, &lState.blendSource);
+    glGetIntegerv(GL_BLEND_DST, &lState.blendDestination);
+    glGetFloatv(GL_LINE_WIDTH, &lState.lineWidth);
+    return lState;
+}
+
+//! An 8-bit RGBA image, top row first.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgba;
+
+    //! The pixel whose lower-left corner is (pX, pY) in OpenGL's frame (y up).
+    const unsigned char* At(int pX, int pY) const
+    {
+        return &rgba[4 * (static_cast<std::size_t>(height - 1 - pY) * static_cast<std::size_t>(width) +
+                          static_cast<std::size_t>(pX))];
+    }
+};
+
+//! The typical dial drawn over the background, and the context that holds it.
+struct DrawnDial {
+    std::unique_ptr<hudhost::OffscreenGL> context;
+    Image image;
+};
+
+DrawnDial DrawDefaultDial()
+{
+    DrawnDial lDrawn = {MakeContext(), {}};
+    if (!lDrawn.context) return lDrawn;
+    Dial lDial;
+    if (!lDial) return lDrawn;
+    lDrawn.context->Clear(kBackground, kBackground, kBackground);
+    lDial.Draw();
+    lDrawn.context->Finish();
+    lDrawn.image = {kSize, kSize, lDrawn.context->ReadPixels()};
+    return lDrawn;
+}
+
+Image ReadPng(const char* pPath)
+{
+    Image lImage;
+    int lChannels = 0;
+    unsigned char* lPixels = stbi_load(pPath, &lImage.width, &lImage.height, &lChannels, 4);
+    if (!lPixels) return lImage;
+    const std::size_t lPixelCount = static_cast<std::size_t>(lImage.width) * static_cast<std::size_t>(lImage.height);
+    lImage.rgba.assign(lPixels, lPixels + 4 * lPixelCount);
+    stbi_image_free(lPixels);
+    return lImage;
+}
+
+//! The pixel coordinate holding pValue, a position inside the viewer.
+int PixelOf(double pValue)
+{
+    if (!(pValue >= 0.0 && pValue < static_cast<double>(kSize))) {
+        ADD_FAILURE() << pValue << " lies outside the viewer";
+        return 0;
+    }
+    return static_cast<int>(pValue);
+}
+
+//! The dial point of the typical dial (centre (150, 140), radius 100) at pAngle, pFactor.
+const unsigned char* DialPixel(const Image& pImage, double pAngle, double pFactor)
+{
+    return pImage.At(PixelOf(150.0 - pFactor * 100.0 * std::sin(pAngle)),
+                     PixelOf(140.0 - pFactor * 100.0 * std::cos(pAngle)));
+}
+
+//! Whether some pixel of the box [pLeft, pRight) x [pBottom, pTop) passes pTest.
+template <class tTest> bool AnyPixel(const Image& pImage, int pLeft, int pBottom, int pRight, int pTop, tTest pTest)
+{
+    for (int lY = pBottom; lY < pTop; ++lY)
+        for (int lX = pLeft; lX < pRight; ++lX)
+            if (pTest(pImage.At(lX, lY))) return true;
+    return false;
+}
+
+std::string Rgb(const unsigned char* pPixel)
+{
+    return "(" + std::to_string(pPixel[0]) + ", " + std::to_string(pPixel[1]) + ", " + std::to_string(pPixel[2]) + ")";
+}
+
+} // namespace
+
+TEST(DialContext, DrawGivesBackTheHostsStateButTheLineWidth)
+{
+    const std::unique_ptr<hudhost::OffscreenGL> lContext = MakeContext();
+    ASSERT_TRUE(lContext);
+    Dial lDial;
+    ASSERT_TRUE(lDial);
+    // A host state that the draw changes in every part.
+    glColor4f(0.25f, 0.5f, 0.75f, 0.125f);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-2.0, 3.0, -4.0, 5.0, -6.0, 7.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(1.0f, 2.0f, 3.0f);
+    glRotatef(30.0f, 0.0f, 0.0f, 1.0f);
+    glMatrixMode(GL_TEXTURE);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_LINE_SMOOTH);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glLineWidth(1.5f);
+    ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const GlState lBefore = CurrentState();
+
+    lDial.Draw();
+    const GlState lAfter = CurrentState();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(lAfter.colour, lBefore.colour);
+    EXPECT_EQ(lAfter.matrixMode, GL_TEXTURE);
+    EXPECT_EQ(lAfter.modelview, lBefore.modelview);
+    EXPECT_EQ(lAfter.projection, lBefore.projection);
+    EXPECT_EQ(lAfter.blend, GL_FALSE);
+    EXPECT_EQ(lAfter.depthTest, GL_TRUE);
+    EXPECT_EQ(lAfter.lineSmooth, GL_FALSE);
+    EXPECT_EQ(lAfter.blendSource, GL_ONE);
+    EXPECT_EQ(lAfter.blendDestination, GL_ONE);
+    EXPECT_EQ(lAfter.lineWidth, 4.0f) << "the rim's line width stays after a draw";
+}
+
+TEST(DialPixels, DefaultDialShowsItsParts)
+{
+    const Image lImage = DrawDefaultDial().image;
+    ASSERT_EQ(lImage.rgba.size(), 4u * kSize * kSize);
+    const double lStart = static_cast<double>(static_cast<float>(3.141592653589793 * 0.25));
+
+    for (const unsigned char* lCorner : {lImage.At(2, 2), lImage.At(297, 297), lImage.At(2, 297)})
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(lCorner[c], kBackgroundByte, 1) << "background " << Rgb(lCorner);
+
+    // The face, black at alpha 0.75, above the centre where nothing lies over it.
+    const unsigned char* lFace = lImage.At(150, 185);
+    for (int c = 0; c < 3; ++c) EXPECT_LT(lFace[c], 25) << "face " << Rgb(lFace);
+
+    // The rim, grey at alpha 0.9, near the bottom of the dial where no scale mark lies.
+    const unsigned char* lRim = DialPixel(lImage, 0.3, 1.0);
+    EXPECT_NEAR(lRim[0], lRim[1], 4) << "rim " << Rgb(lRim);
+    EXPECT_NEAR(lRim[1], lRim[2], 4) << "rim " << Rgb(lRim);
+    EXPECT_GT(lRim[0], 70) << "rim " << Rgb(lRim);
+    EXPECT_LT(lRim[0], 150) << "rim " << Rgb(lRim);
+
+    // The needle, red, half way out along the start angle (lower left).
+    const unsigned char* lNeedle = DialPixel(lImage, lStart, 0.6);
+    EXPECT_GT(lNeedle[0], 180) << "needle " << Rgb(lNeedle);
+    EXPECT_LT(lNeedle[1], 80) << "needle " << Rgb(lNeedle);
+    EXPECT_LT(lNeedle[2], 80) << "needle " << Rgb(lNeedle);
+
+    // The major mark at the top and the number "50.0" under it, in the font colour (light blue);
+    // the small number's glyphs are thin, so their pixels are only partly covered.
+    const auto lFontBlue = [](const unsigned char* pPixel) { return pPixel[2] > 120 && pPixel[0] + 30 < pPixel[2]; };
+    const unsigned char* lTopMark = DialPixel(lImage, 3.141592653589793, 0.92);
+    EXPECT_TRUE(lFontBlue(lTopMark)) << "top mark " << Rgb(lTopMark);
+    EXPECT_TRUE(AnyPixel(lImage, 135, 200, 165, 220, lFontBlue)) << "no scale number at the top";
+
+    // The white label "METER" below the readout, and the hub's light outline over the centre.
+    const auto lWhite = [](const unsigned char* pPixel) {
+        return pPixel[0] > 200 && pPixel[1] > 200 && pPixel[2] > 200;
+    };
+    EXPECT_TRUE(AnyPixel(lImage, 120, 55, 180, 80, lWhite)) << "no white label text";
+    EXPECT_TRUE(AnyPixel(lImage, 144, 134, 157, 147, lWhite)) << "no hub";
+}
+
+TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
+{
+    const DrawnDial lDrawn = DrawDefaultDial();
+    const Image& lImage = lDrawn.image;
+    ASSERT_EQ(lImage.rgba.size(), 4u * kSize * kSize);
+    std::string lError;
+    if (std::getenv("KEST_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(lDrawn.context->WritePng(kGolden, lError)) << lError;
+        GTEST_SKIP() << "wrote " << kGolden;
+    }
+    const Image lGolden = ReadPng(kGolden);
+    ASSERT_EQ(lGolden.width, kSize) << kGolden << " is missing or not " << kSize << " wide: " << stbi_failure_reason()
+                                    << "; KEST_UPDATE_GOLDEN=1 writes it";
+    ASSERT_EQ(lGolden.height, kSize);
+
+    std::size_t lWithin = 0;
+    int lWorst = 0;
+    for (std::size_t i = 0; i < lImage.rgba.size(); i += 4) {
+        int lDifference = 0;
+        for (std::size_t c = 0; c < 3; ++c)
+            lDifference = std::max(lDifference, std::abs(lImage.rgba[i + c] - lGolden.rgba[i + c]));
+        lWorst = std::max(lWorst, lDifference);
+        if (lDifference <= kGoldenTolerance) ++lWithin;
+    }
+    const double lShare = static_cast<double>(lWithin) / (kSize * kSize);
+    EXPECT_GE(lShare, kGoldenShare) << "only " << lWithin << " of " << kSize * kSize << " pixels lie within "
+                                    << kGoldenTolerance << " of " << kGolden << " (worst difference " << lWorst
+                                    << "); the image drawn is " << kDrawnImage;
+    if (lShare < kGoldenShare) {
+        EXPECT_TRUE(lDrawn.context->WritePng(kDrawnImage, lError)) << lError;
+    }
+}

@@ -1,0 +1,124 @@
+#include "dial_fixture.h"
+
+#include "kestdialhudelement_element.h"
+
+#include <FTGL/ftgl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+//! The element's faces, which tell its scale labels, readout and label apart in a recording.
+class KestDialHUDElementInspector {
+public:
+    static const FTFont* ReadoutFace(const KestDialHUDElement& pDial) { return pDial.mReadoutFont; }
+    static const FTFont* ScaleFace(const KestDialHUDElement& pDial) { return pDial.mScaleFont; }
+    static const FTFont* LabelFace(const KestDialHUDElement& pDial) { return pDial.mLabelFont; }
+};
+
+namespace kesttest {
+namespace {
+
+//! The dial's class as the plug-in registered it; null, after a test failure, without it.
+const fbhost::RegistryEntry* DialClass()
+{
+    static std::string sError;
+    static const std::unique_ptr<fbhost::PluginLibrary> sLibrary =
+        fbhost::PluginLibrary::Load(KEST_PLUGIN_PATH, sError);
+    static const std::optional<fbhost::RegistryEntry> sEntry = []() -> std::optional<fbhost::RegistryEntry> {
+        if (!sLibrary) return std::nullopt;
+        for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
+            if (lEntry.name == "KestDialHUDElement") return lEntry;
+        return std::nullopt;
+    }();
+    if (!sLibrary) ADD_FAILURE() << "cannot load " << KEST_PLUGIN_PATH << ": " << sError;
+    else if (!sEntry) ADD_FAILURE() << KEST_PLUGIN_PATH << " registers no KestDialHUDElement";
+    return sEntry ? &*sEntry : nullptr;
+}
+
+//! Ends the test process with a message unless it is destroyed within pLimit: a draw that does
+//! not end cannot be failed any other way.
+class Watchdog {
+public:
+    Watchdog(std::chrono::seconds pLimit, const char* pWhat)
+        : mThread([this, pLimit, pWhat] {
+              std::unique_lock<std::mutex> lLock(mMutex);
+              if (!mEnded.wait_for(lLock, pLimit, [this] { return mDone; })) {
+                  std::fprintf(stderr, "%s: a draw did not end within %lld s\n", pWhat,
+                               static_cast<long long>(pLimit.count()));
+                  std::_Exit(EXIT_FAILURE);
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lLock(mMutex);
+            mDone = true;
+        }
+        mEnded.notify_one();
+        mThread.join();
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    std::mutex mMutex;
+    std::condition_variable mEnded;
+    bool mDone = false;
+    std::thread mThread;
+};
+
+const KestDialHUDElement& AsDial(const ORSDK2016::FBHUDElement* pElement)
+{
+    return *static_cast<const KestDialHUDElement*>(pElement);
+}
+
+} // namespace
+
+Dial::Dial() : mElement(nullptr)
+{
+    const fbhost::RegistryEntry* lClass = DialClass();
+    if (!lClass) return;
+    mElement = fbhost::CreateElement(*lClass, "Dial");
+    if (!mElement) ADD_FAILURE() << "the plug-in's creation function made no element";
+    else if (std::string(mElement->ClassName()) != "KestDialHUDElement") {
+        ADD_FAILURE() << "the registered class made a " << mElement->ClassName();
+        fbhost::DestroyElement(mElement);
+        mElement = nullptr;
+    }
+}
+
+Dial::~Dial() { fbhost::DestroyElement(mElement); }
+
+void Dial::Set(const std::string& pProperty, const std::string& pText)
+{
+    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(mElement, pProperty);
+    if (!lProperty) {
+        ADD_FAILURE() << "the dial has no property \"" << pProperty << "\"";
+        return;
+    }
+    std::string lError;
+    if (!fbhost::ParseValue(lProperty, pText, lError)) ADD_FAILURE() << lError;
+}
+
+void Dial::Draw(ORSDK2016::FBHUDElement::Rect pRect)
+{
+    static fbhost::Viewer sViewer;
+    const ::testing::TestInfo* lTest = ::testing::UnitTest::GetInstance()->current_test_info();
+    const Watchdog lWatchdog(std::chrono::seconds(60), lTest ? lTest->name() : "a test");
+    mElement->DrawElement(sViewer.Options(), pRect);
+}
+
+const FTFont* Dial::ReadoutFace() const { return KestDialHUDElementInspector::ReadoutFace(AsDial(mElement)); }
+const FTFont* Dial::ScaleFace() const { return KestDialHUDElementInspector::ScaleFace(AsDial(mElement)); }
+const FTFont* Dial::LabelFace() const { return KestDialHUDElementInspector::LabelFace(AsDial(mElement)); }
+
+} // namespace kesttest

@@ -1,0 +1,47 @@
+#ifndef KEST_TESTS_DRAWING_DIAL_FIXTURE_H
+#define KEST_TESTS_DRAWING_DIAL_FIXTURE_H
+// A dial element of the plug-in, loaded, created, set up and drawn the way the host does it.
+
+#include <fbsdk_host/fbsdk_host.h>
+
+#include <string>
+
+class FTFont;
+
+namespace kesttest {
+
+//! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
+//! with both placement values 0).
+constexpr ORSDK2016::FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0};
+
+//! A dial element, created through the plug-in's registered creation function and torn down as
+//! the host tears it down. The plug-in is loaded once for the whole test process.
+class Dial {
+public:
+    Dial();
+    ~Dial();
+    Dial(const Dial&) = delete;
+    Dial& operator=(const Dial&) = delete;
+
+    //! False (after a test failure) when the plug-in or the element could not be made.
+    explicit operator bool() const { return mElement != nullptr; }
+    ORSDK2016::FBHUDElement& Element() { return *mElement; }
+
+    //! Sets a property from text as a user would; a failure to do so fails the test.
+    void Set(const std::string& pProperty, const std::string& pText);
+
+    //! One redraw into pRect with the current context (if any); the test process ends with a
+    //! message when it does not return within a minute.
+    void Draw(ORSDK2016::FBHUDElement::Rect pRect = kDialRect);
+
+    const FTFont* ReadoutFace() const;
+    const FTFont* ScaleFace() const;
+    const FTFont* LabelFace() const;
+
+private:
+    ORSDK2016::FBHUDElement* mElement;
+};
+
+} // namespace kesttest
+
+#endif // KEST_TESTS_DRAWING_DIAL_FIXTURE_H

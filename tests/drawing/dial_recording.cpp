@@ -1,0 +1,84 @@
+#include "dial_recording.h"
+
+#include <gtest/gtest.h>
+
+namespace kesttest {
+namespace {
+
+std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
+{
+    std::vector<Primitive> lPrimitives;
+    Colour lColour = {1.0f, 1.0f, 1.0f, 1.0f};  // OpenGL's initial current colour
+    bool lInside = false;
+    for (const GlCall& lCall : pCalls) {
+        switch (lCall.function) {
+        case GlFunction::Begin:
+            lPrimitives.push_back({static_cast<GLenum>(lCall.args[0]), {}});
+            lInside = true;
+            break;
+        case GlFunction::End: lInside = false; break;
+        case GlFunction::Color4f:
+            for (std::size_t i = 0; i < 4; ++i) lColour[i] = static_cast<float>(lCall.args[i]);
+            break;
+        case GlFunction::Vertex2f:
+            if (lInside) {
+                lPrimitives.back().vertices.push_back(
+                    {static_cast<float>(lCall.args[0]), static_cast<float>(lCall.args[1]), lColour});
+            } else {
+                ADD_FAILURE() << "glVertex2f outside glBegin/glEnd";
+            }
+            break;
+        default: break;
+        }
+    }
+    return lPrimitives;
+}
+
+template <class tText> std::vector<tText> ByFace(const std::vector<tText>& pTexts, const FTFont* pFace)
+{
+    std::vector<tText> lResult;
+    for (const tText& lText : pTexts)
+        if (lText.face == pFace) lResult.push_back(lText);
+    return lResult;
+}
+
+} // namespace
+
+DialRecording RecordDraw(Dial& pDial, ORSDK2016::FBHUDElement::Rect pRect)
+{
+    DialRecording lDraw;
+    SetViewportAnswer(kRecordedViewport);
+    {
+        const GlRecorder lRecorder;
+        pDial.Draw(pRect);
+        lDraw.raw = lRecorder.Result();
+    }
+    SetViewportAnswer(std::nullopt);
+    EXPECT_FALSE(lDraw.raw.overflowed) << "the draw made more than " << kMaxRecordedCalls << " calls";
+
+    for (const GlCall& lCall : lDraw.raw.calls)
+        if (!lCall.byFtgl) lDraw.ownCalls.push_back(lCall);
+    lDraw.primitives = Primitives(lDraw.ownCalls);
+    if (lDraw.primitives.size() == 7) {
+        lDraw.face = lDraw.primitives[0];
+        lDraw.majorMarks = lDraw.primitives[1];
+        lDraw.minorMarks = lDraw.primitives[2];
+        lDraw.rim = lDraw.primitives[3];
+        lDraw.readoutBox = lDraw.primitives[4];
+        lDraw.needle = lDraw.primitives[5];
+        lDraw.hub = lDraw.primitives[6];
+    } else {
+        ADD_FAILURE() << "the draw made " << lDraw.primitives.size()
+                      << " primitives, not face, major marks, minor marks, rim, box, needle and hub";
+    }
+
+    lDraw.scaleLabels = ByFace(lDraw.raw.renders, pDial.ScaleFace());
+    lDraw.readouts = ByFace(lDraw.raw.renders, pDial.ReadoutFace());
+    lDraw.labels = ByFace(lDraw.raw.renders, pDial.LabelFace());
+    lDraw.scaleMeasures = ByFace(lDraw.raw.measures, pDial.ScaleFace());
+    lDraw.readoutMeasures = ByFace(lDraw.raw.measures, pDial.ReadoutFace());
+    lDraw.labelMeasures = ByFace(lDraw.raw.measures, pDial.LabelFace());
+    return lDraw;
+}
+
+} // namespace kesttest

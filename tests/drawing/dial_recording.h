@@ -1,0 +1,46 @@
+#ifndef KEST_TESTS_DRAWING_DIAL_RECORDING_H
+#define KEST_TESTS_DRAWING_DIAL_RECORDING_H
+// One draw of a dial, recorded without a context and taken apart into the dial's shapes and texts.
+
+#include "dial_fixture.h"
+#include "gl_recorder.h"
+
+#include <GL/gl.h>
+
+#include <vector>
+
+namespace kesttest {
+
+//! The viewport that recorded draws see: the 300 x 300 viewer that the typical dial fits.
+constexpr std::array<int, 4> kRecordedViewport = {0, 0, 300, 300};
+
+struct Vertex {
+    float x;
+    float y;
+    Colour colour;  //!< the current colour when the vertex was given
+};
+
+//! The vertices between one glBegin and its glEnd.
+struct Primitive {
+    GLenum mode = 0;
+    std::vector<Vertex> vertices;
+};
+
+struct DialRecording {
+    Recording raw;
+    std::vector<GlCall> ownCalls;        //!< the element's GL calls, without FTGL's
+    std::vector<Primitive> primitives;   //!< those of ownCalls, in order
+    // The shapes in drawing order, filled when the draw made exactly seven primitives.
+    Primitive face, majorMarks, minorMarks, rim, readoutBox, needle, hub;
+    // Texts by the face that drew or measured them.
+    std::vector<TextRender> scaleLabels, readouts, labels;
+    std::vector<TextMeasure> scaleMeasures, readoutMeasures, labelMeasures;
+};
+
+//! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording
+//! that overflowed or holds other than seven primitives fails the test.
+DialRecording RecordDraw(Dial& pDial, ORSDK2016::FBHUDElement::Rect pRect = kDialRect);
+
+} // namespace kesttest
+
+#endif // KEST_TESTS_DRAWING_DIAL_RECORDING_H

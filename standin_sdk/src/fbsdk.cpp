@@ -508,50 +508,43 @@ std::string FormatValue(const FBProperty* pProperty)
     }
 }
 
+namespace {
+
+// Parses pText into a value of tValue with pParse and writes it; on failure says what the
+// property takes.
+template <class tValue, class tParse>
+bool ParseAndSet(FBProperty* pProperty, const std::string& pText, tParse pParse, const char* pTakes,
+                 std::string& pError)
+{
+    tValue lValue{};
+    if (!pParse(pText, lValue)) {
+        pError = "\"" + std::string(pProperty->GetName()) + "\" takes " + pTakes + ", not \"" + pText + "\"";
+        return false;
+    }
+    return pProperty->SetData(&lValue);
+}
+
+bool ParseColorValue(const std::string& pText, FBColorAndAlpha& pColor) { return ParseColor(pText, pColor.mValue); }
+
+} // namespace
+
 bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pError)
 {
-    const std::string lName = pProperty->GetName();
     switch (pProperty->GetPropertyType()) {
     case kFBPT_int:
-    case kFBPT_enum: {
-        int lValue = 0;
-        if (!ParseNumber(pText, lValue)) {
-            pError = "\"" + lName + "\" takes an integer, not \"" + pText + "\"";
-            return false;
-        }
-        return pProperty->SetData(&lValue);
-    }
-    case kFBPT_bool: {
-        bool lValue = false;
-        if (!ParseBool(pText, lValue)) {
-            pError = "\"" + lName + "\" takes true or false, not \"" + pText + "\"";
-            return false;
-        }
-        return pProperty->SetData(&lValue);
-    }
-    case kFBPT_double: {
-        double lValue = 0.0;
-        if (!ParseNumber(pText, lValue)) {
-            pError = "\"" + lName + "\" takes a number such as 12.5, not \"" + pText + "\"";
-            return false;
-        }
-        return pProperty->SetData(&lValue);
-    }
-    case kFBPT_ColorRGBA: {
-        FBColorAndAlpha lValue;
-        if (!ParseColor(pText, lValue.mValue)) {
-            pError = "\"" + lName + "\" takes a colour as four numbers R,G,B,A such as 0.6,0.8,1,1, not \"" +
-                     pText + "\"";
-            return false;
-        }
-        return pProperty->SetData(&lValue);
-    }
+    case kFBPT_enum: return ParseAndSet<int>(pProperty, pText, ParseNumber<int>, "an integer", pError);
+    case kFBPT_bool: return ParseAndSet<bool>(pProperty, pText, ParseBool, "true or false", pError);
+    case kFBPT_double:
+        return ParseAndSet<double>(pProperty, pText, ParseNumber<double>, "a number such as 12.5", pError);
+    case kFBPT_ColorRGBA:
+        return ParseAndSet<FBColorAndAlpha>(pProperty, pText, ParseColorValue,
+                                            "a colour as four numbers R,G,B,A such as 0.6,0.8,1,1", pError);
     case kFBPT_charptr: {
         const char* lText = pText.c_str();
         return pProperty->SetData(&lText);
     }
     default:
-        pError = "\"" + lName + "\" cannot be set";
+        pError = "\"" + std::string(pProperty->GetName()) + "\" cannot be set";
         return false;
     }
 }

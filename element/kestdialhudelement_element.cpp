@@ -27,10 +27,11 @@ const unsigned int kFontResolution = 72;
 const int kRenderAll = 0xffff;
 const char* const kTemplateText = "000.0";
 
-//! Largest point size handed to a face. A face of this size already fills a screen's height
-//! with a few lines; anything larger would only make FreeType rasterise, and FTGL allocate,
-//! glyphs of ever more pixels (a size of a million would ask for gigabytes).
-const unsigned int kMaxFaceSize = 256;
+//! Largest point size handed to a face: the readout of a dial 1,280 pixels wide, larger than
+//! any HUD text needs. FTGL sizes each face's atlas for every glyph of its font, so the atlas
+//! grows with the square of the size: at this cap the three faces hold about 20 MiB of
+//! textures, where a radius of a million pixels would otherwise ask for gigabytes.
+const unsigned int kMaxFaceSize = 128;
 
 //! Most marks (or labels) that one scale pass draws. Enough for 2,000 ticks, far past what a
 //! legible dial shows; it keeps a draw short whatever "Ticks" holds.

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <numeric>
 #include <type_traits>
 
 namespace hudhost {
@@ -177,6 +178,17 @@ const OptionEntry* FindOption(const std::string& pName)
     return nullptr;
 }
 
+std::string UnknownOptionError(const std::string& pArgument, const std::string& pName)
+{
+    if (pName.rfind("--", 0) != 0)
+        return "unexpected argument \"" + pArgument + "\": hudhost takes only options; see hudhost --help";
+    std::vector<std::string> lNames;
+    for (const OptionEntry& lEntry : kOptions) lNames.emplace_back(lEntry.name);
+    if (const std::optional<std::string> lNear = NearMiss(pName, lNames))
+        return "unknown option \"" + pName + "\". Did you mean \"" + *lNear + "\"?";
+    return "unknown option \"" + pArgument + "\": see hudhost --help for the options";
+}
+
 } // namespace
 
 HostOptions::HostOptions() : pluginPath(HUDHOST_DEFAULT_PLUGIN) {}
@@ -195,12 +207,12 @@ std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArgumen
         }
         const OptionEntry* lEntry = FindOption(lName);
         if (!lEntry) {
-            pError = "unknown option \"" + pArguments[lIndex] + "\": see hudhost --help for the options";
+            pError = UnknownOptionError(pArguments[lIndex], lName);
             return std::nullopt;
         }
         if (!lEntry->argument) {
             if (lValue) {
-                pError = lName + " takes no value, not \"" + *lValue + "\"";
+                pError = lName + " takes no value: give " + lName + " alone, not " + pArguments[lIndex];
                 return std::nullopt;
             }
             lEntry->apply(lOptions, "");
@@ -219,6 +231,45 @@ std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArgumen
         }
     }
     return lOptions;
+}
+
+size_t NameDistance(const std::string& pFirst, const std::string& pSecond)
+{
+    // ASCII only, so that the user's locale makes no difference.
+    const auto lFold = [](char pCharacter) {
+        return pCharacter >= 'A' && pCharacter <= 'Z' ? static_cast<char>(pCharacter - 'A' + 'a') : pCharacter;
+    };
+    // One row of the Wagner-Fischer table: lRow[j] is the distance from the part of pFirst done
+    // so far to the first j characters of pSecond.
+    std::vector<size_t> lRow(pSecond.size() + 1);
+    std::iota(lRow.begin(), lRow.end(), size_t(0));
+    for (size_t lI = 1; lI <= pFirst.size(); ++lI) {
+        size_t lDiagonal = lRow[0];
+        lRow[0] = lI;
+        for (size_t lJ = 1; lJ <= pSecond.size(); ++lJ) {
+            const size_t lAbove = lRow[lJ];
+            const size_t lSubstitution = lDiagonal + (lFold(pFirst[lI - 1]) == lFold(pSecond[lJ - 1]) ? 0 : 1);
+            lRow[lJ] = std::min({lAbove + 1, lRow[lJ - 1] + 1, lSubstitution});
+            lDiagonal = lAbove;
+        }
+    }
+    return lRow[pSecond.size()];
+}
+
+std::optional<std::string> NearMiss(const std::string& pName, const std::vector<std::string>& pCandidates)
+{
+    if (pName.empty()) return std::nullopt;
+    const size_t lLimit = std::min(std::max<size_t>(2, pName.size() / 3), pName.size() - 1);
+    std::optional<std::string> lNearest;
+    size_t lNearestDistance = lLimit + 1;
+    for (const std::string& lCandidate : pCandidates) {
+        const size_t lDistance = NameDistance(pName, lCandidate);
+        if (lDistance < lNearestDistance) {
+            lNearest = lCandidate;
+            lNearestDistance = lDistance;
+        }
+    }
+    return lNearest;
 }
 
 std::string HelpText()

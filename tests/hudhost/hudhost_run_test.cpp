@@ -109,6 +109,40 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
     EXPECT_NE(RunHudhost("--set Bogus=1").err.find("Ticks"), std::string::npos);
 }
 
+TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
+{
+    const RunResult lNearMiss = RunHudhost("--set 'mask colour=0,0,1,1'");
+    EXPECT_EQ(lNearMiss.status, 2);
+    EXPECT_EQ(lNearMiss.err, "hudhost: --set: unknown property \"mask colour\". Did you mean \"Mask Color\"?\n");
+    ExpectOneErrorLine(RunHudhost("--set 'horizontal placment=2'"), 2, "Did you mean \"Horizontal Placement\"?");
+
+    // Names that differ only in case set the property they name, own and inherited alike.
+    const RunResult lListed =
+        RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical placement=1' --list");
+    ASSERT_EQ(lListed.status, 0) << lListed.err;
+    const std::pair<const char*, const char*> lExpected[] = {
+        {"Mask Color", "0,0,1,1"}, {"Ticks", "4"}, {"Vertical Placement", "1"}};
+    for (const auto& [lName, lValue] : lExpected) {
+        const size_t lStart = lListed.out.find(std::string("\n  ") + lName + " ");
+        ASSERT_NE(lStart, std::string::npos) << lName;
+        const size_t lEnd = lListed.out.find('\n', lStart + 1);
+        const std::string lLine = lListed.out.substr(lStart + 1, lEnd - lStart - 1);
+        EXPECT_EQ(lLine.substr(lLine.find_last_of(' ') + 1), lValue) << lLine;
+    }
+}
+
+TEST(HudhostRun, HelpAndVersionPrintToStdoutAndSucceed)
+{
+    const RunResult lHelp = RunHudhost("--help");
+    EXPECT_EQ(lHelp.status, 0);
+    EXPECT_TRUE(lHelp.err.empty()) << lHelp.err;
+    EXPECT_EQ(lHelp.out.rfind("Usage: hudhost [options]\n", 0), 0u) << lHelp.out;
+    const RunResult lVersion = RunHudhost("--version");
+    EXPECT_EQ(lVersion.status, 0);
+    EXPECT_EQ(LineCount(lVersion.out), 1u) << lVersion.out;
+    EXPECT_EQ(lVersion.out.rfind("hudhost " HUDHOST_VERSION ", with Qt ", 0), 0u) << lVersion.out;
+}
+
 TEST(HudhostRun, PluginThatCannotBeLoadedExitsWithStatus3AndTheReason)
 {
     ExpectOneErrorLine(RunHudhost("--plugin /nonexistent/libnothing.so --list"), 3, "/nonexistent/libnothing.so");

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the plug-in as a user builds it against the host's SDK (ORSDK_ROOT), with the stand-in
+# SDK installed as such a tree: its headers fbsdk/ and its library, nothing else. Then checks that
+# the plug-in links the SDK library and loads in the normal build's hudhost, where it draws the
+# same dial as the plug-in of the normal build.
+# The normal build is build/ (or $KEST_BUILD_DIR); the SDK-tree build is build-sdktree/ (or
+# $KEST_SDKTREE_BUILD_DIR).
+set -euo pipefail
+export LC_ALL=C
+cd "$(dirname "$0")/.."
+build_dir=${KEST_BUILD_DIR:-build}
+sdktree_build_dir=${KEST_SDKTREE_BUILD_DIR:-build-sdktree}
+fail() { echo "ci-sdk-tree: $*" >&2; exit 1; }
+
+scripts/build.sh >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "== Installing the stand-in SDK as an SDK tree into $work/sdk"
+cmake --install "$build_dir" --component sdk --prefix "$work/sdk" >/dev/null
+installed=$(cd "$work/sdk" && find . ! -type d | sort | tr '\n' ' ')
+expected="./include/fbsdk/fbsdk.h ./lib/libfbsdk.so ./lib/libfbsdk.so.1 "
+[[ $installed == "$expected" ]] || fail "the SDK tree holds \"$installed\", not \"$expected\""
+
+echo "== Building the plug-in against it in $sdktree_build_dir"
+cmake -S . -B "$sdktree_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
+  -DORSDK_ROOT="$work/sdk" >/dev/null
+cmake --build "$sdktree_build_dir" -j2
+targets=$(ninja -C "$sdktree_build_dir" -t targets all | sed -n 's/^\([^:]*\): .*/\1/p')
+for unwanted in hudhost libfbsdk.so tests/ benchmarks/; do
+  grep -q -- "$unwanted" <<<"$targets" && fail "the SDK-tree build has $unwanted among its targets"
+done
+grep -qx "ORSDK_LIBRARY:FILEPATH=$work/sdk/lib/libfbsdk.so" "$sdktree_build_dir/CMakeCache.txt" ||
+  fail "the SDK-tree build did not take libfbsdk.so from $work/sdk/lib"
+
+plugin="$sdktree_build_dir/plugin/libkestdialhudelement.so"
+echo "== Checking $plugin"
+readelf -d "$plugin" | grep -q 'NEEDED.*\[libfbsdk\.so\.1\]' || fail "$plugin does not need libfbsdk.so.1"
+hudhost="$build_dir/standin_host/hudhost"
+"$hudhost" --plugin "$plugin" --list | grep -q "KestDialHUDElement  Kest Dial HUD Element" ||
+  fail "hudhost does not list the element of $plugin"
+dial_args=(--set Value=63 --set "Label=SDK tree")
+"$hudhost" --plugin "$plugin" "${dial_args[@]}" --out "$work/sdktree.png"
+"$hudhost" "${dial_args[@]}" --out "$work/normal.png"
+cmp -s "$work/sdktree.png" "$work/normal.png" || fail "the SDK-tree plug-in draws another dial than the normal one"
+echo "ci-sdk-tree: passed"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs clang-tidy (.clang-tidy) over the project's own sources in the normal build's
+# compile_commands.json (build/ or $KEST_BUILD_DIR); generated sources there, such as the font
+# bundle from Qt's resource compiler, are left out. Fails on any finding.
+set -euo pipefail
+export LC_ALL=C
+cd "$(dirname "$0")/.."
+build_dir=${KEST_BUILD_DIR:-build}
+
+scripts/build.sh >/dev/null
+root=$(pwd -P)
+build_abs=$(cd "$build_dir" && pwd -P)
+regex_escape() { sed 's/[][\.*^$+?(){}|/]/\\&/g' <<<"$1"; }
+# Files under the source tree but not under the build folder.
+files="^$(regex_escape "$root")/(?!$(regex_escape "${build_abs#"$root"/}")/)"
+
+echo "== clang-tidy over the sources in $build_dir/compile_commands.json"
+start=$SECONDS
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+status=0
+run-clang-tidy-14 -p "$build_dir" -j 2 -quiet "$files" >"$log" 2>&1 || status=$?
+grep -v -e '^[0-9]* warnings\? generated\.$' -e '^Suppressed [0-9]* warnings' -e '^Use -header-filter=' \
+  -e '^clang-tidy-14 .* -quiet ' "$log" || true
+((status == 0)) || { echo "ci-tidy: clang-tidy reported findings (above)" >&2; exit 1; }
+echo "ci-tidy: passed in $((SECONDS - start)) s"

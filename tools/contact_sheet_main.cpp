@@ -1,0 +1,63 @@
+// contact_sheet: lays PNG images out in a grid, each with its caption, into one PNG.
+//   contact_sheet OUT.png COLUMNS IMAGE.png CAPTION [IMAGE.png CAPTION ...]
+
+#include "contact_sheet.h"
+#include "png_file.h"
+
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+
+#include <charconv>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+const char* const kUsage = "usage: contact_sheet OUT.png COLUMNS IMAGE.png CAPTION [IMAGE.png CAPTION ...]";
+
+int Fail(const std::string& pMessage)
+{
+    std::cerr << "contact_sheet: " << pMessage << "\n";
+    return 2;
+}
+
+bool LoadImage(const std::string& pPath, contact_sheet::Image& pImage)
+{
+    int lChannels = 0;
+    const std::unique_ptr<unsigned char, void (*)(void*)> lPixels(
+        stbi_load(pPath.c_str(), &pImage.width, &pImage.height, &lChannels, 4), stbi_image_free);
+    if (!lPixels) return false;
+    const size_t lSize = static_cast<size_t>(pImage.width) * static_cast<size_t>(pImage.height) * 4;
+    pImage.rgba.assign(lPixels.get(), lPixels.get() + lSize);
+    return true;
+}
+
+} // namespace
+
+int main(int pArgc, char** pArgv)
+{
+    const std::vector<std::string> lArguments(pArgv + 1, pArgv + pArgc);
+    int lColumns = 0;
+    if (lArguments.size() < 4 || lArguments.size() % 2 != 0) return Fail(kUsage);
+    const std::string& lColumnText = lArguments[1];
+    const auto lParsed = std::from_chars(lColumnText.data(), lColumnText.data() + lColumnText.size(), lColumns);
+    if (lParsed.ec != std::errc() || lParsed.ptr != lColumnText.data() + lColumnText.size() || lColumns < 1)
+        return Fail("COLUMNS must be a whole number of 1 or more, not \"" + lColumnText + "\"; " + kUsage);
+
+    std::vector<contact_sheet::Entry> lEntries;
+    for (size_t lIndex = 2; lIndex < lArguments.size(); lIndex += 2) {
+        contact_sheet::Entry lEntry;
+        if (!LoadImage(lArguments[lIndex], lEntry.image))
+            return Fail("cannot read the PNG image " + lArguments[lIndex] + ": " + stbi_failure_reason());
+        lEntry.caption = lArguments[lIndex + 1];
+        if (contact_sheet::CaptionWidth(lEntry.caption) > lEntry.image.width)
+            return Fail("the caption \"" + lEntry.caption + "\" is wider than its image " + lArguments[lIndex] +
+                        ": shorten it");
+        lEntries.push_back(std::move(lEntry));
+    }
+
+    const contact_sheet::Image lSheet = contact_sheet::Compose(lEntries, lColumns);
+    std::string lError;
+    if (!hudhost::WriteOpaquePng(lArguments[0], lSheet.width, lSheet.height, lSheet.rgba, lError)) return Fail(lError);
+    return 0;
+}

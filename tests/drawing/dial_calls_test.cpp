@@ -559,6 +559,33 @@ TEST(DialDraw, NeedleShowsTheClampedValue)
     }
 }
 
+// A width of 201 gives a radius of 100.5, which never equals the truncated radius that the faces
+// were last sized for, so every draw re-sizes them; a face re-sized to the size it has would make
+// FTGL drop its glyphs and rasterise and upload them again on every frame.
+TEST(DialDraw, RedrawAtAnOddWidthRepeatsItsCallsWithoutTextureWork)
+{
+    Dial lDial;
+    ASSERT_TRUE(lDial);
+    const ORSDK2016::FBHUDElement::Rect lOddRect = {50.0, 40.0, 201.0, 201.0};
+    const auto lStream = [](const DialRecording& pDraw) {
+        std::vector<std::string> lCalls;
+        for (const GlCall& lCall : pDraw.raw.calls) lCalls.push_back((lCall.byFtgl ? "FTGL " : "") + Describe(lCall));
+        return lCalls;
+    };
+    const auto lTextureWork = [](const DialRecording& pDraw) {
+        std::vector<std::string> lCalls;
+        for (const GlCall& lCall : pDraw.raw.calls)
+            if (ChangesTextures(lCall.function)) lCalls.push_back(Describe(lCall));
+        return lCalls;
+    };
+
+    // The first draw meets every glyph for the first time: the recorder sees FTGL upload them.
+    EXPECT_FALSE(lTextureWork(RecordDraw(lDial, lOddRect)).empty());
+    const DialRecording lSteady = RecordDraw(lDial, lOddRect);
+    EXPECT_EQ(lTextureWork(lSteady), std::vector<std::string>());
+    EXPECT_EQ(lStream(RecordDraw(lDial, lOddRect)), lStream(lSteady));
+}
+
 TEST(DialSize, IsTheCameraResolution)
 {
     Dial lDial;

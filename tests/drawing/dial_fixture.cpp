@@ -9,9 +9,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 //! The element's faces, which tell its scale labels, readout and label apart in a recording.
@@ -24,23 +22,6 @@ public:
 
 namespace kesttest {
 namespace {
-
-//! The dial's class as the plug-in registered it; null, after a test failure, without it.
-const fbhost::RegistryEntry* DialClass()
-{
-    static std::string sError;
-    static const std::unique_ptr<fbhost::PluginLibrary> sLibrary =
-        fbhost::PluginLibrary::Load(KEST_PLUGIN_PATH, sError);
-    static const std::optional<fbhost::RegistryEntry> sEntry = []() -> std::optional<fbhost::RegistryEntry> {
-        if (!sLibrary) return std::nullopt;
-        for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-            if (lEntry.name == "KestDialHUDElement") return lEntry;
-        return std::nullopt;
-    }();
-    if (!sLibrary) ADD_FAILURE() << "cannot load " << KEST_PLUGIN_PATH << ": " << sError;
-    else if (!sEntry) ADD_FAILURE() << KEST_PLUGIN_PATH << " registers no KestDialHUDElement";
-    return sEntry ? &*sEntry : nullptr;
-}
 
 //! Ends the test process with a message unless it is destroyed within pLimit: a draw that does
 //! not end cannot be failed any other way.
@@ -85,8 +66,12 @@ const KestDialHUDElement& AsDial(const ORSDK2016::FBHUDElement* pElement)
 
 Dial::Dial() : mElement(nullptr)
 {
-    const fbhost::RegistryEntry* lClass = DialClass();
-    if (!lClass) return;
+    std::string lError;
+    const fbhost::RegistryEntry* lClass = DialClass(lError);
+    if (!lClass) {
+        ADD_FAILURE() << lError;
+        return;
+    }
     mElement = fbhost::CreateElement(*lClass, "Dial");
     if (!mElement) ADD_FAILURE() << "the plug-in's creation function made no element";
     else if (std::string(mElement->ClassName()) != "KestDialHUDElement") {
@@ -100,13 +85,8 @@ Dial::~Dial() { fbhost::DestroyElement(mElement); }
 
 void Dial::Set(const std::string& pProperty, const std::string& pText)
 {
-    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(mElement, pProperty);
-    if (!lProperty) {
-        ADD_FAILURE() << "the dial has no property \"" << pProperty << "\"";
-        return;
-    }
     std::string lError;
-    if (!fbhost::ParseValue(lProperty, pText, lError)) ADD_FAILURE() << lError;
+    if (!SetFromText(*mElement, pProperty, pText, lError)) ADD_FAILURE() << lError;
 }
 
 void Dial::Draw(ORSDK2016::FBHUDElement::Rect pRect)

@@ -2,17 +2,13 @@
 #define KEST_TESTS_DRAWING_DIAL_FIXTURE_H
 // A dial element of the plug-in, loaded, created, set up and drawn the way the host does it.
 
-#include <fbsdk_host/fbsdk_host.h>
+#include "dial_host.h"
 
 #include <string>
 
 class FTFont;
 
 namespace kesttest {
-
-//! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
-//! with both placement values 0).
-constexpr ORSDK2016::FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0};
 
 //! A dial element, created through the plug-in's registered creation function and torn down as
 //! the host tears it down. The plug-in is loaded once for the whole test process.

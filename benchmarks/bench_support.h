@@ -1,0 +1,105 @@
+#ifndef KEST_BENCHMARKS_BENCH_SUPPORT_H
+#define KEST_BENCHMARKS_BENCH_SUPPORT_H
+// What the benchmarks share: the viewer's offscreen context, dial elements created and drawn the
+// host's way, recorded draws, and side-by-side timing.
+
+#include "dial_host.h"
+#include "gl_recorder.h"
+#include "offscreen_gl.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace kestbench {
+
+using Rect = ORSDK2016::FBHUDElement::Rect;
+
+//! The viewer's size, pixels a side, as hudhost's default viewer.
+constexpr int kViewerSize = 300;
+
+//! A pWidth x pWidth rectangle at the typical redraw's corner (50, 40): radius pWidth / 2.
+Rect SquareRect(double pWidth);
+
+//! The viewer: a 300 x 300 offscreen context, made and made current on first use; null, with the
+//! reason in pError, when there is none.
+hudhost::OffscreenGL* Viewer(std::string& pError);
+
+//! A dial created as the host creates one, in the viewer's context; torn down as the host does.
+class Dial {
+public:
+    //! On failure (no context, no plug-in, no element) the benchmark is skipped with the reason.
+    explicit Dial(benchmark::State& pState);
+    ~Dial();
+    Dial(const Dial&) = delete;
+    Dial& operator=(const Dial&) = delete;
+
+    explicit operator bool() const { return mElement != nullptr; }
+
+    //! Sets a property from text as a user would; a failure skips the benchmark.
+    bool Set(const std::string& pName, const std::string& pText);
+
+    //! One redraw into pRect, as the viewer asks for it.
+    void Draw(Rect pRect = kesttest::kDialRect);
+
+private:
+    benchmark::State& mState;
+    ORSDK2016::FBHUDElement* mElement;
+};
+
+//! Waits until the context has done the GL work given to it so far (llvmpipe rasterises on other
+//! threads); a timed draw ends with it, as the viewer's frame does.
+void Finish();
+
+//! One draw of pDial into pRect with every GL call recorded, FTGL's included.
+kesttest::Recording RecordDraw(Dial& pDial, Rect pRect = kesttest::kDialRect);
+
+//! The bytes of texture memory that the glTexImage2D calls of pRecording allocate; std::nullopt
+//! when one of them uploads other than FTGL's one byte a pixel (GL_ALPHA, GL_UNSIGNED_BYTE).
+std::optional<double> UploadedTextureBytes(const kesttest::Recording& pRecording);
+
+//! The time that pWork takes, in seconds.
+template <class tWork> double Seconds(tWork&& pWork)
+{
+    const auto lStart = std::chrono::steady_clock::now();
+    pWork();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - lStart).count();
+}
+
+//! The processor time that the calling thread has used, in seconds (llvmpipe's rasteriser
+//! threads, which do most of a frame's GL work, are left out).
+double ThreadSeconds();
+
+//! Runs pFirst and pSecond alternately, once each an iteration (under manual time), so that the
+//! machine's load falls on both alike. Reports the mean time of each in microseconds (counters
+//! pFirstName and pSecondName), the first's over the second's ("ratio"), and the same ratio of the
+//! processor time of the calling thread alone ("cpu_ratio").
+template <class tFirst, class tSecond> void SideBySide(benchmark::State& pState, const char* pFirstName,
+                                                       tFirst&& pFirst, const char* pSecondName, tSecond&& pSecond)
+{
+    double lFirst = 0.0;
+    double lSecond = 0.0;
+    double lFirstCpu = 0.0;
+    double lSecondCpu = 0.0;
+    for ([[maybe_unused]] auto _ : pState) {
+        const double lCpuStart = ThreadSeconds();
+        const double lFirstTime = Seconds(pFirst);
+        const double lCpuBetween = ThreadSeconds();
+        const double lSecondTime = Seconds(pSecond);
+        lSecondCpu += ThreadSeconds() - lCpuBetween;
+        lFirstCpu += lCpuBetween - lCpuStart;
+        lFirst += lFirstTime;
+        lSecond += lSecondTime;
+        pState.SetIterationTime(lFirstTime + lSecondTime);
+    }
+    pState.counters[pFirstName] = benchmark::Counter(1e6 * lFirst, benchmark::Counter::kAvgIterations);
+    pState.counters[pSecondName] = benchmark::Counter(1e6 * lSecond, benchmark::Counter::kAvgIterations);
+    pState.counters["ratio"] = lSecond > 0.0 ? lFirst / lSecond : 0.0;
+    pState.counters["cpu_ratio"] = lSecondCpu > 0.0 ? lFirstCpu / lSecondCpu : 0.0;
+}
+
+} // namespace kestbench
+
+#endif // KEST_BENCHMARKS_BENCH_SUPPORT_H

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks (they are not part of the test suite) in build-bench/ (or
+# $KEST_BENCH_DIR): every Google Benchmark of kest_benchmarks, each repeated
+# $KEST_BENCH_REPETITIONS times (9) and reported as mean, median, spread; then the stand-in host's
+# own frame timing at width 201 and at 200, one after the other. Extra arguments go to
+# kest_benchmarks, e.g. --benchmark_filter=Steady or --benchmark_out=run.json
+# --benchmark_out_format=json. The figures and what they mean: docs/performance.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${KEST_BENCH_DIR:-build-bench}
+repetitions=${KEST_BENCH_REPETITIONS:-9}
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
+  -DKEST_SANITIZE=OFF -DKEST_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build_dir" -j2 --target kest_benchmarks hudhost
+
+echo "$(nproc) cores, $(date -u '+%Y-%m-%d %H:%M UTC')"
+"$build_dir/benchmarks/kest_benchmarks" --benchmark_repetitions="$repetitions" \
+  --benchmark_report_aggregates_only=true "$@"
+
+# hudhost prints the median, minimum and maximum of its 500 frames (each draw with glFinish).
+# The two widths take turns going first, so that a change in the machine's load between runs
+# falls on both alike.
+for widths in "201 200" "200 201" "201 200" "200 201" "201 200"; do
+  for width in $widths; do
+    printf 'hudhost --rect 50,40,%s,%s --frames 500: ' "$width" "$width"
+    "$build_dir/standin_host/hudhost" --rect "50,40,$width,$width" --frames 500
+  done
+done

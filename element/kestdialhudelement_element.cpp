@@ -69,6 +69,9 @@ void SetFaceSize(FTFont& pFace, double pSize)
     if (pFace.FaceSize() != lSize) pFace.FaceSize(lSize, kFontResolution);
 }
 
+//! Half a pixel measure, in whole pixels: texts are placed at whole-pixel offsets.
+int Half(int pMeasure) { return pMeasure / 2; }
+
 struct TextExtent {
     int mWidth;   // of the text's ink box, right of the origin
     int mHeight;  // of the text's ink box, above the baseline
@@ -125,7 +128,7 @@ unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, 
     QFile lFile(QString::fromLatin1(pPath));
     if (!lFile.open(QIODevice::ReadOnly)) {
         PostFontFailure(pFailureLiteral, static_cast<int>(lFile.error()));
-        return NULL;
+        return nullptr;
     }
     const QByteArray lBytes = lFile.readAll();
     pSize = static_cast<unsigned long>(lBytes.size());
@@ -138,13 +141,13 @@ unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, 
 template <class tFace> void DeleteFace(tFace*& pFace)
 {
     delete static_cast<FTFont*>(pFace);
-    pFace = NULL;
+    pFace = nullptr;
 }
 
 void DeleteBuffer(unsigned char*& pBuffer)
 {
     delete[] pBuffer;
-    pBuffer = NULL;
+    pBuffer = nullptr;
 }
 
 //! Visits a scale pass's angles: the first, then each one step further, in single precision,
@@ -200,12 +203,12 @@ struct KestDialHUDElement::Scale {
 
 KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     : FBHUDElement(pName, pObject)
-    , mReadoutFont(NULL)
-    , mScaleFont(NULL)
-    , mLabelFont(NULL)
+    , mReadoutFont(nullptr)
+    , mScaleFont(nullptr)
+    , mLabelFont(nullptr)
     , mTextSize(0)
-    , mOratorFontData(NULL)
-    , mArialFontData(NULL)
+    , mOratorFontData(nullptr)
+    , mArialFontData(nullptr)
     , mRadius(0.0)
     , mCenterX(0.0)
     , mCenterY(0.0)
@@ -232,7 +235,7 @@ bool KestDialHUDElement::FBCreate()
     mRadius = kStartRadius;
     Spread.Init(this, "Spread", "Number", &lSpreadDefault);
     Ticks.Init(this, "Ticks", "Integer", &lTicksDefault);
-    PropertyAdd(Label.CreateInternal(this, "Label", NULL, NULL));
+    PropertyAdd(Label.CreateInternal(this, "Label", nullptr, nullptr));
 
     Minimum.SetMinMax(0.0, 100.0, false, false);
     Maximum.SetMinMax(0.0, 100.0, false, false);
@@ -306,7 +309,7 @@ namespace {
 //! One resolution value of the viewer's camera, truncated; 0 without a camera.
 int CameraResolution(FBViewingOptions* pViewingOptions, FBPropertyDouble FBCamera::*pProperty)
 {
-    FBCamera* lCamera = pViewingOptions ? pViewingOptions->GetViewingCamera() : NULL;
+    FBCamera* lCamera = pViewingOptions ? pViewingOptions->GetViewingCamera() : nullptr;
     if (!lCamera) return 0;
     double lValue = 0.0;
     (lCamera->*pProperty).GetData(&lValue, sizeof(lValue));
@@ -440,8 +443,8 @@ void KestDialHUDElement::DrawMajorMarks(const Scale& pScale) const
 void KestDialHUDElement::DrawScaleLabels(const Scale& pScale) const
 {
     const TextExtent lTemplate = Measure(*mScaleFont, kTemplateText);
-    const double lHalfWidth = static_cast<double>(lTemplate.mWidth / 2);
-    const double lHalfHeight = static_cast<double>(lTemplate.mHeight / 2);
+    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
+    const double lHalfHeight = static_cast<double>(Half(lTemplate.mHeight));
     float lValue = pScale.mMinimum;
     ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&](float pAngle) {
         char lText[32];
@@ -480,7 +483,7 @@ void KestDialHUDElement::DrawRim() const
 void KestDialHUDElement::DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const
 {
     const TextExtent lTemplate = Measure(*mReadoutFont, kTemplateText);
-    const double lHalfWidth = static_cast<double>(lTemplate.mWidth / 2);
+    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
     const double lBaseline = mCenterY - static_cast<double>(4LL * lTemplate.mHeight);
     const double lTop = mCenterY - static_cast<double>(3LL * lTemplate.mHeight);
     Color(pFont);
@@ -502,7 +505,7 @@ void KestDialHUDElement::DrawReadout(const FBColorAndAlpha& pMask, const FBColor
 
 const char* KestDialHUDElement::LabelText() const
 {
-    const char* lText = NULL;
+    const char* lText = nullptr;
     Label.GetData(&lText, sizeof(lText));
     return lText ? lText : "";
 }
@@ -511,7 +514,7 @@ void KestDialHUDElement::DrawLabel(const FBColorAndAlpha& pFont)
 {
     char lText[2 * kMaxLabelLength + 1];
     const TextExtent lExtent = Measure(*mLabelFont, Latin1ToUtf8(LabelText(), lText));
-    const double lLeft = mCenterX - static_cast<double>(lExtent.mWidth / 2);
+    const double lLeft = mCenterX - static_cast<double>(Half(lExtent.mWidth));
     const double lBaseline = mCenterY - static_cast<double>(9LL * lExtent.mHeight);
     Color(0.0, 0.0, 0.0, pFont[3]);
     RenderText(*mLabelFont, Latin1ToUtf8(LabelText(), lText), lLeft + 2.0, lBaseline - 2.0);

@@ -11,14 +11,14 @@ class KestDialHUDElement : public ORSDK2016::FBHUDElement {
     FBHUDElementDeclare(KestDialHUDElement, ORSDK2016::FBHUDElement);
 
 public:
-    KestDialHUDElement(const char* pName, HIObject pObject = NULL);
-    virtual ~KestDialHUDElement() override;
+    KestDialHUDElement(const char* pName, HIObject pObject = nullptr);
+    ~KestDialHUDElement() override;
 
-    virtual void FBDelete() override;
-    virtual bool FBCreate() override;
-    virtual void FBDestroy() override;
-    virtual void GetIntrinsicDimension(ORSDK2016::FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
-    virtual void DrawElement(ORSDK2016::FBViewingOptions* pViewingOptions, ORSDK2016::FBHUDElement::Rect& pRect) override;
+    void FBDelete() override;
+    bool FBCreate() override;
+    void FBDestroy() override;
+    void GetIntrinsicDimension(ORSDK2016::FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
+    void DrawElement(ORSDK2016::FBViewingOptions* pViewingOptions, ORSDK2016::FBHUDElement::Rect& pRect) override;
 
     //! Sizes the three faces for mRadius and records the radius in mTextSize.
     void ResizeText();

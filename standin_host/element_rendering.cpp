@@ -43,6 +43,7 @@ bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, Offscree
     lViewer.SetCameraResolution(lCamera.width, lCamera.height);
 
     std::vector<Microseconds> lTimes;
+    lTimes.reserve(static_cast<size_t>(pOptions.FrameCount()));
     for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame)
         lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, pOptions, pGL));
     if (pOptions.frames) PrintTimes(lTimes, pGL.Renderer(), pOut);

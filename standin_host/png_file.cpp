@@ -13,6 +13,11 @@ namespace hudhost {
 bool WriteOpaquePng(const std::string& pPath, int pWidth, int pHeight, const std::vector<unsigned char>& pRgba,
                     std::string& pError)
 {
+    if (pWidth <= 0 || pHeight <= 0 || pRgba.size() != static_cast<size_t>(pWidth) * static_cast<size_t>(pHeight) * 4) {
+        pError = "cannot write a PNG of " + std::to_string(pWidth) + "x" + std::to_string(pHeight) +
+                 " pixels from " + std::to_string(pRgba.size()) + " bytes";
+        return false;
+    }
     std::vector<unsigned char> lRgb;
     lRgb.reserve(pRgba.size() / 4 * 3);
     for (size_t lPixel = 0; lPixel + 3 < pRgba.size(); lPixel += 4)

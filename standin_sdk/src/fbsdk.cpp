@@ -231,7 +231,7 @@ FBPropertyString::FBPropertyString() {}
 FBPropertyType FBPropertyString::GetPropertyType() const { return kFBPT_charptr; }
 FBPropertyString::operator FBString() const
 {
-    const char* lText = NULL;
+    const char* lText = nullptr;
     GetData(&lText, sizeof(lText));
     return FBString(lText);
 }

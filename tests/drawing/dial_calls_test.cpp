@@ -111,9 +111,13 @@ void ExpectMarks(const Primitive& pMarks, const Geometry& pDial, const std::vect
 
 std::size_t Marks(const Primitive& pMarks) { return pMarks.vertices.size() / 2; }
 
+//! Half a text measure in whole pixels, as the element places texts.
+int HalfPixels(int pMeasure) { return pMeasure / 2; }
+
 std::vector<std::string> Texts(const std::vector<TextRender>& pRenders)
 {
     std::vector<std::string> lTexts;
+    lTexts.reserve(pRenders.size());
     for (const TextRender& lRender : pRenders) lTexts.push_back(lRender.text);
     return lTexts;
 }
@@ -342,8 +346,8 @@ TEST(DialDraw, DefaultScale)
     for (std::size_t k = 0; k < lAngles.size(); ++k) {
         const Point lAnchor = kDialGeometry.At(lAngles[k], 0.7);
         ExpectRendered(lDraw.scaleLabels[k],
-                       {lAnchor.x - static_cast<double>(lTemplate.width / 2),
-                        lAnchor.y - static_cast<double>(lTemplate.height / 2)},
+                       {lAnchor.x - HalfPixels(lTemplate.width),
+                        lAnchor.y - HalfPixels(lTemplate.height)},
                        kFontColour, "scale label " + lDraw.scaleLabels[k].text);
     }
 }
@@ -356,7 +360,7 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
 
     ExpectMeasured(lDraw.readoutMeasures, "000.0");
     const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
-    const double lHalf = static_cast<double>(lTemplate.width / 2);
+    const double lHalf = HalfPixels(lTemplate.width);
     const double lBaseline = lCy - 4.0 * lTemplate.height;
     const double lTop = lCy - 3.0 * lTemplate.height;
     ASSERT_EQ(lDraw.readouts.size(), 1u);
@@ -377,7 +381,7 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
     ExpectMeasured(lDraw.labelMeasures, "METER");
     const Extent lLabel = ExtentOf(lDraw.labelMeasures);
     EXPECT_GT(lLabel.width, 0);
-    const double lLeft = lCx - static_cast<double>(lLabel.width / 2);
+    const double lLeft = lCx - HalfPixels(lLabel.width);
     const double lLabelBaseline = lCy - 9.0 * lLabel.height;
     ASSERT_EQ(Texts(lDraw.labels), (std::vector<std::string>{"METER", "METER"}));
     ExpectRendered(lDraw.labels[0], {lLeft + 2.0, lLabelBaseline - 2.0}, ColourOf(0.0, 0.0, 0.0, 1.0), "label shadow");
@@ -531,7 +535,7 @@ TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)
         EXPECT_EQ(lDraw.readouts[0].text, lCase.text) << "Value " << lCase.value;
         // Whatever its length, the text starts where the template "000.0" would.
         const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
-        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - static_cast<double>(lTemplate.width / 2),
+        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - HalfPixels(lTemplate.width),
                     kTolerance)
             << "Value " << lCase.value;
     }

@@ -253,9 +253,9 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
     };
     std::vector<std::string> lOwn;
     for (const FBProperty* lProperty : fbhost::Properties(mElement))
-        if (!fbhost::IsDeclaredBySdk(lProperty)) lOwn.push_back(lProperty->GetName());
+        if (!fbhost::IsDeclaredBySdk(lProperty)) lOwn.emplace_back(lProperty->GetName());
     std::vector<std::string> lExpected;
-    for (const auto& lCase : kProperties) lExpected.push_back(lCase.name);
+    for (const auto& lCase : kProperties) lExpected.emplace_back(lCase.name);
     EXPECT_EQ(lOwn, lExpected) << "the element's own properties, in declaration order";
 
     for (const auto& lCase : kProperties) {

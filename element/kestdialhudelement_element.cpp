@@ -33,9 +33,9 @@ const char* const kTemplateText = "000.0";
 //! textures, where a radius of a million pixels would otherwise ask for gigabytes.
 const unsigned int kMaxFaceSize = 128;
 
-//! Most marks (or labels) that one scale pass draws. Enough for 2,000 ticks, far past what a
-//! legible dial shows; it keeps a draw short whatever "Ticks" holds.
-const int kMaxMarksPerPass = 2048;
+//! Most marks (or labels) that one scale pass draws: enough for 1,000 ticks and the marks past
+//! the end angle, far more than a legible dial shows. It bounds a draw whatever "Ticks" holds.
+const int kMaxMarksPerPass = 1024;
 
 //! Most characters of "Label" that are drawn; a caption longer than this cannot fit a dial.
 const int kMaxLabelLength = 255;

@@ -503,7 +503,7 @@ TEST(DialDraw, DegenerateScales)
 }
 
 // A zero, negative or vanishing step would repeat a pass's angle forever; a pass stops once the
-// angle no longer advances, and after 2048 marks.
+// angle no longer advances, and after 1024 marks.
 TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
 {
     struct Case {
@@ -511,7 +511,7 @@ TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
         const char* ticks;
         std::size_t marks;  // of each pass, and labels
     };
-    for (const Case& lCase : {Case{"0", "10", 1}, Case{"0.75", "-5", 1}, Case{"0.75", "20000000", 2048}}) {
+    for (const Case& lCase : {Case{"0", "10", 1}, Case{"0.75", "-5", 1}, Case{"0.75", "20000000", 1024}}) {
         SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
         const DialRecording lDraw = RecordWith({{"Spread", lCase.spread}, {"Ticks", lCase.ticks}});
         EXPECT_EQ(Marks(lDraw.majorMarks), lCase.marks);
@@ -519,6 +519,10 @@ TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
         EXPECT_EQ(Marks(lDraw.minorMarks), lCase.marks);
         EXPECT_EQ(lDraw.hub.vertices.size(), 63u) << "the draw did not reach its end";
     }
+    // The bound leaves a dial of a thousand ticks whole, marks past the end angle included.
+    const DialRecording lThousand = RecordWith({{"Ticks", "1000"}});
+    EXPECT_GT(Marks(lThousand.majorMarks), 1001u);
+    EXPECT_LT(Marks(lThousand.majorMarks), 1024u);
 }
 
 TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)

@@ -73,21 +73,32 @@ void SetFaceSize(FTFont& pFace, double pSize)
 int Half(int pMeasure) { return pMeasure / 2; }
 
 struct TextExtent {
+    TextExtent() : mWidth(0), mHeight(0) {}
+    TextExtent(int pWidth, int pHeight) : mWidth(pWidth), mHeight(pHeight) {}
     int mWidth;   // of the text's ink box, right of the origin
     int mHeight;  // of the text's ink box, above the baseline
 };
 
 //! Measures a text at the origin; only the upper corner of its box is used.
+//! Below this point size a face shows no text. FTGL lays a face's glyphs out in cells of the
+//! face's size, and below 3 points some glyph bitmaps are wider than their cell: filling a
+//! texture row then uploads past the texture's edge and leaves GL_INVALID_VALUE in the host's
+//! context. Text 2 pixels high cannot be read anyway.
+const unsigned int kMinFaceSize = 3;
+
+bool ShowsText(FTFont& pFace) { return pFace.FaceSize() >= kMinFaceSize; }
+
+//! Measures a text at the origin; a face too small to show text measures it as empty.
 TextExtent Measure(FTFont& pFace, const char* pText)
 {
+    if (!ShowsText(pFace)) return TextExtent();
     const FTBBox lBox = pFace.BBox(pText, -1, FTPoint(), FTPoint());
-    const TextExtent lExtent = {TruncatedInt(lBox.Upper().X()), TruncatedInt(lBox.Upper().Y())};
-    return lExtent;
+    return TextExtent(TruncatedInt(lBox.Upper().X()), TruncatedInt(lBox.Upper().Y()));
 }
 
 void RenderText(FTFont& pFace, const char* pText, double pX, double pY)
 {
-    pFace.Render(pText, -1, FTPoint(pX, pY, 0.0), FTPoint(), kRenderAll);
+    if (ShowsText(pFace)) pFace.Render(pText, -1, FTPoint(pX, pY, 0.0), FTPoint(), kRenderAll);
 }
 
 //! FTGL reads 8-bit strings as UTF-8, without checking the sequences: a Latin-1 byte of 0xC0

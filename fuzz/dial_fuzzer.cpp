@@ -1,0 +1,213 @@
+// libFuzzer target: each input becomes the dial's properties, its placements, the host's
+// rectangle, the viewport, the camera's resolution and the label, and drives a dial's life in
+// one offscreen context made once: a dial created (or the last input's kept), drawn over an
+// unusual host state, checked for the OpenGL state it gives back, and destroyed (or kept for
+// the next input). A draw that leaves a GL error or host state behind aborts, as a crash.
+//
+// Input layout, read front to back; bytes past the end read as 0:
+//   flags                                      1 byte: bit 0 makes a new dial, bit 1 destroys
+//                                              it after its draws, bit 2 draws it twice
+//   Minimum, Maximum, Value, Spread            a number each
+//   Ticks                                      an integer
+//   Mask Color, Font Color                     four numbers each
+//   Horizontal Placement, Vertical Placement   an integer each
+//   rectangle x, y, width, height              a number each
+//   viewport width, height                     an integer each, clamped to 0 to 4096
+//   camera resolution width, height            a number each
+//   Label                                      the remaining bytes, up to the first NUL
+// A number is a selector byte: below the size of kNumbers it picks that entry, otherwise the 8
+// bytes after it are the double's bits (little-endian). An integer is the same with kIntegers
+// and 4 bytes.
+
+#include "dial_session.h"
+#include "host_gl_state.h"
+#include "offscreen_gl.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string>
+
+namespace {
+
+using Rect = ORSDK2016::FBHUDElement::Rect;
+
+constexpr int kViewerSize = 300;
+constexpr int kLargestViewport = 4096;
+
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+const double kNumbers[] = {
+    0.0,   -0.0,  1.0,    -1.0,         0.5,           0.75,    10.0,    100.0,
+    200.0, kNan,  kInf,   -kInf,        1e308,         -1e308,  1e-9,    -0.02,
+    1e9,   1e300, -1e300, 2147483648.0, -2147483649.0, DBL_MAX, DBL_MIN, std::numeric_limits<double>::denorm_min(),
+};
+const int kIntegers[] = {0, 1, -1, 2, 3, 10, 300, 20000000, INT_MAX, INT_MIN, -INT_MAX};
+
+class InputReader {
+public:
+    InputReader(const uint8_t* pData, size_t pSize) : mData(pData), mSize(pSize) {}
+
+    uint8_t Byte() { return mOffset < mSize ? mData[mOffset++] : 0; }
+
+    double Number() { return Pick<double, uint64_t>(kNumbers); }
+    int Integer() { return Pick<int, uint32_t>(kIntegers); }
+
+    std::string Rest()
+    {
+        const size_t lStart = std::min(mOffset, mSize);
+        mOffset = mSize;
+        return std::string(reinterpret_cast<const char*>(mData) + lStart, mSize - lStart);
+    }
+
+private:
+    template <class tValue, class tBits, size_t tCount> tValue Pick(const tValue (&pTable)[tCount])
+    {
+        const uint8_t lSelector = Byte();
+        if (lSelector < tCount) return pTable[lSelector];
+        tBits lBits = 0;
+        for (size_t i = 0; i < sizeof(tBits); ++i) lBits |= static_cast<tBits>(static_cast<tBits>(Byte()) << (8 * i));
+        tValue lValue;
+        std::memcpy(&lValue, &lBits, sizeof(lValue));
+        return lValue;
+    }
+
+    const uint8_t* mData;
+    size_t mSize;
+    size_t mOffset = 0;
+};
+
+[[noreturn]] void Fail(const std::string& pWhat)
+{
+    std::fprintf(stderr, "dial fuzzer: %s\n", pWhat.c_str());
+    std::abort();
+}
+
+//! The viewer, the dial's class and the dial kept from one input to the next.
+class Session {
+public:
+    Session()
+    {
+        std::string lError;
+        // The plug-in is loaded first, so that it is unloaded only after this has gone.
+        mDialClass = kestrobust::DialClass(lError);
+        if (!mDialClass) Fail(lError);
+        mViewer = hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, lError);
+        if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
+    }
+    ~Session() { DestroyDial(); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    ORSDK2016::FBHUDElement& NewDial()
+    {
+        DestroyDial();
+        mDial = fbhost::CreateElement(*mDialClass, "Dial");
+        if (!mDial) Fail("the plug-in made no dial");
+        return *mDial;
+    }
+    ORSDK2016::FBHUDElement& Dial() { return mDial ? *mDial : NewDial(); }
+    void DestroyDial()
+    {
+        fbhost::DestroyElement(mDial);
+        mDial = nullptr;
+    }
+    fbhost::Viewer& ViewingOptions() { return mViewingOptions; }
+
+private:
+    const fbhost::RegistryEntry* mDialClass = nullptr;
+    std::unique_ptr<hudhost::OffscreenGL> mViewer;
+    fbhost::Viewer mViewingOptions;
+    ORSDK2016::FBHUDElement* mDial = nullptr;
+};
+
+Session& TheSession()
+{
+    static Session sSession;
+    return sSession;
+}
+
+void SetNumber(ORSDK2016::FBHUDElement& pDial, const char* pName, double pValue)
+{
+    if (!kestrobust::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
+}
+
+void SetInteger(ORSDK2016::FBHUDElement& pDial, const char* pName, int pValue)
+{
+    if (!kestrobust::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
+}
+
+void SetColour(ORSDK2016::FBHUDElement& pDial, const char* pName, InputReader& pInput)
+{
+    ORSDK2016::FBColorAndAlpha lColour;
+    for (double& lComponent : lColour.mValue) lComponent = pInput.Number();
+    if (!kestrobust::SetFromValue(pDial, pName, &lColour)) Fail(std::string("cannot set \"") + pName + "\"");
+}
+
+void Draw(ORSDK2016::FBHUDElement& pDial, const Rect& pRect, bool pViewportIsEmpty)
+{
+    kestrobust::SetUnusualHostState();
+    const kestrobust::HostGlState lBefore = kestrobust::CaptureHostState();
+    Rect lRect = pRect;
+    pDial.DrawElement(TheSession().ViewingOptions().Options(), lRect);
+    const std::string lFaults = kestrobust::StateFaults(lBefore, kestrobust::CaptureHostState(), !pViewportIsEmpty);
+    if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    TheSession();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
+{
+    Session& lSession = TheSession();
+    InputReader lInput(pData, pSize);
+    const uint8_t lFlags = lInput.Byte();
+    ORSDK2016::FBHUDElement& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
+
+    SetNumber(lDial, "Minimum", lInput.Number());
+    SetNumber(lDial, "Maximum", lInput.Number());
+    SetNumber(lDial, "Value", lInput.Number());
+    SetNumber(lDial, "Spread", lInput.Number());
+    SetInteger(lDial, "Ticks", lInput.Integer());
+    SetColour(lDial, "Mask Color", lInput);
+    SetColour(lDial, "Font Color", lInput);
+    SetInteger(lDial, "Horizontal Placement", lInput.Integer());
+    SetInteger(lDial, "Vertical Placement", lInput.Integer());
+    Rect lRect;
+    lRect.mX = lInput.Number();
+    lRect.mY = lInput.Number();
+    lRect.mWidth = lInput.Number();
+    lRect.mHeight = lInput.Number();
+    const int lViewportWidth = std::clamp(lInput.Integer(), 0, kLargestViewport);
+    const int lViewportHeight = std::clamp(lInput.Integer(), 0, kLargestViewport);
+    const double lCameraWidth = lInput.Number();
+    lSession.ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
+    const std::string lLabel = lInput.Rest();
+    const char* lLabelText = lLabel.c_str();
+    if (!kestrobust::SetFromValue(lDial, "Label", &lLabelText)) Fail("cannot set \"Label\"");
+
+    int lWidth = 0;
+    int lHeight = 0;
+    lDial.GetIntrinsicDimension(lSession.ViewingOptions().Options(), lWidth, lHeight);
+
+    glViewport(0, 0, lViewportWidth, lViewportHeight);
+    const bool lViewportIsEmpty = lViewportWidth == 0 || lViewportHeight == 0;
+    Draw(lDial, lRect, lViewportIsEmpty);
+    if (lFlags & 4) Draw(lDial, lRect, lViewportIsEmpty);
+    if (lFlags & 2) lSession.DestroyDial();
+    return 0;
+}

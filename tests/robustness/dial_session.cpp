@@ -1,0 +1,58 @@
+// The host's side of a dial for the robustness tests and the fuzzer.
+
+#include "dial_session.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace kestrobust {
+
+namespace {
+
+const char* const kDialClassName = "KestDialHUDElement";
+
+bool IsDial(const fbhost::RegistryEntry& pEntry) { return pEntry.name == kDialClassName; }
+
+} // namespace
+
+const fbhost::RegistryEntry* DialClass(std::string& pError)
+{
+    static std::string sLoadError;
+    static const std::unique_ptr<fbhost::PluginLibrary> sLibrary =
+        fbhost::PluginLibrary::Load(KEST_PLUGIN_PATH, sLoadError);
+    static const fbhost::RegistryEntry sEntry = [] {
+        const std::vector<fbhost::RegistryEntry> lEntries = fbhost::Registry();
+        const auto lFound = std::find_if(lEntries.begin(), lEntries.end(), IsDial);
+        return lFound != lEntries.end() ? *lFound : fbhost::RegistryEntry();
+    }();
+    if (!sLibrary) pError = "cannot load " KEST_PLUGIN_PATH ": " + sLoadError;
+    else if (!sEntry.create) pError = KEST_PLUGIN_PATH " registers no " + std::string(kDialClassName);
+    return sLibrary && sEntry.create ? &sEntry : nullptr;
+}
+
+int DialRegistrations()
+{
+    const std::vector<fbhost::RegistryEntry> lEntries = fbhost::Registry();
+    return static_cast<int>(std::count_if(lEntries.begin(), lEntries.end(), IsDial));
+}
+
+bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, const std::string& pText,
+                 std::string& pError)
+{
+    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
+    if (!lProperty) {
+        pError = "no property \"" + pName + "\"";
+        return false;
+    }
+    if (fbhost::ParseValue(lProperty, pText, pError)) return true;
+    if (pError.empty()) pError = "\"" + pName + "\" refused \"" + pText + "\"";
+    return false;
+}
+
+bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, void* pValue)
+{
+    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
+    return lProperty && lProperty->SetData(pValue);
+}
+
+} // namespace kestrobust

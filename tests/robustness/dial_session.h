@@ -1,0 +1,31 @@
+#ifndef KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H
+#define KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H
+// The host's side of a dial for the robustness tests and the fuzzer: the plug-in loaded once
+// for the whole process as the host loads it, elements created and torn down through it, and
+// properties written as a user (from text) or a script (as values) writes them.
+
+#include <fbsdk_host/fbsdk_host.h>
+
+#include <string>
+
+namespace kestrobust {
+
+//! The dial's registered class; null, with the reason in pError, when the plug-in does not load
+//! or registers no dial. The plug-in stays loaded until the process ends.
+const fbhost::RegistryEntry* DialClass(std::string& pError);
+
+//! Number of registry entries of the dial's class.
+int DialRegistrations();
+
+//! Sets pName from pText as a user would; false, with the reason in pError, when the element
+//! has no such property or the text does not fit its type.
+bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, const std::string& pText,
+                 std::string& pError);
+
+//! Writes pValue (a value of the property's type) into pName; false when the element has no such
+//! property or the property refuses it.
+bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, void* pValue);
+
+} // namespace kestrobust
+
+#endif // KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H

@@ -1,0 +1,187 @@
+// The element's life cycle run long in one process, as in a session of the host that adds and
+// deletes dials for hours: memory stays flat after warm-up, the class stays registered once and
+// every element is freed. And the teardown a host may do once its viewer is gone: an element
+// destroyed with no OpenGL context current.
+
+#include "dial_session.h"
+#include "host_gl_state.h"
+#include "offscreen_gl.h"
+
+#include <EGL/egl.h>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define KEST_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KEST_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifdef KEST_ADDRESS_SANITIZER
+// The sanitizer runtime's count of the bytes it has handed out and not taken back; GCC installs
+// no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace {
+
+using Rect = ORSDK2016::FBHUDElement::Rect;
+
+constexpr int kViewerSize = 300;
+constexpr Rect kTypicalRect = {50.0, 40.0, 200.0, 200.0};
+constexpr int kIterations = 10000;
+constexpr long kMebibyte = 1024L * 1024;
+//! Heap growth allowed after warm-up (the first tenth of the run): some two hundred bytes an
+//! element, where each element holds hundreds of kilobytes while it lives. Mesa never reuses a
+//! texture name (each element takes three new ones) and rebuilds its table of names now and
+//! then, which swells the heap by some 600 KiB for a while (around the 10000th element, for one).
+constexpr long kAllowedHeapGrowth = 2 * kMebibyte;
+//! Resident growth allowed after warm-up. The allocator's arenas settle slowly over the first
+//! thousands of elements: runs of 10000 gain up to about 6 MiB of resident size while the heap in
+//! use stays level.
+constexpr long kAllowedResidentGrowth = 16 * kMebibyte;
+#ifdef KEST_ADDRESS_SANITIZER
+// AddressSanitizer's quarantine keeps freed blocks resident (up to 256 MiB by default).
+constexpr bool kResidentSizeIsMeaningful = false;
+#else
+constexpr bool kResidentSizeIsMeaningful = true;
+#endif
+
+//! Bytes allocated and not yet freed, by malloc or, under AddressSanitizer, by its allocator.
+long HeapInUse()
+{
+#ifdef KEST_ADDRESS_SANITIZER
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 lInfo = mallinfo2();
+    return static_cast<long>(lInfo.uordblks + lInfo.hblkhd);
+#endif
+}
+
+//! The process's resident size, from /proc/self/statm.
+long ResidentSize()
+{
+    std::ifstream lStatm("/proc/self/statm");
+    long lTotalPages = 0;
+    long lResidentPages = 0;
+    lStatm >> lTotalPages >> lResidentPages;
+    return lResidentPages * sysconf(_SC_PAGESIZE);
+}
+
+struct MemoryUse {
+    long heap;
+    long resident;
+
+    static MemoryUse Now() { return {HeapInUse(), ResidentSize()}; }
+};
+
+std::unique_ptr<hudhost::OffscreenGL> MakeViewer(int pSize)
+{
+    std::string lError;
+    std::unique_ptr<hudhost::OffscreenGL> lViewer = hudhost::OffscreenGL::Create(pSize, pSize, lError);
+    EXPECT_TRUE(lViewer) << "no offscreen OpenGL context: " << lError;
+    return lViewer;
+}
+
+const fbhost::RegistryEntry* DialClass()
+{
+    std::string lError;
+    const fbhost::RegistryEntry* lDialClass = kestrobust::DialClass(lError);
+    EXPECT_TRUE(lDialClass) << lError;
+    return lDialClass;
+}
+
+//! Creates a dial showing pValue, draws it once into pRect and destroys it; false when it cannot
+//! be created or given the value.
+bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& pViewingOptions, Rect pRect,
+                       double pValue)
+{
+    ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
+    if (!lElement) return false;
+    const bool lSet = kestrobust::SetFromValue(*lElement, "Value", &pValue);
+    lElement->DrawElement(pViewingOptions.Options(), pRect);
+    fbhost::DestroyElement(lElement);
+    return lSet;
+}
+
+TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
+{
+    const std::unique_ptr<hudhost::OffscreenGL> lViewer = MakeViewer(kViewerSize);
+    ASSERT_TRUE(lViewer);
+    const fbhost::RegistryEntry* lDialClass = DialClass();
+    ASSERT_TRUE(lDialClass);
+    fbhost::Viewer lViewingOptions;
+    const int lComponents = fbhost::LiveComponentCount();
+    const int lWarmUp = kIterations / 10;
+
+    const auto lStart = std::chrono::steady_clock::now();
+    MemoryUse lAfterWarmUp{};
+    for (int i = 0; i < kIterations; ++i) {
+        // Each dial shows another value at another radius, so that faces are sized afresh.
+        const Rect lRect = {50.0, 40.0, 150.0 + i % 100, 200.0};
+        ASSERT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, lRect, i % 101)) << "element " << i;
+        if (i + 1 == lWarmUp) lAfterWarmUp = MemoryUse::Now();
+    }
+    lViewer->Finish();
+    const MemoryUse lEnd = MemoryUse::Now();
+    const long lHeapGrowth = lEnd.heap - lAfterWarmUp.heap;
+    const long lResidentGrowth = lEnd.resident - lAfterWarmUp.resident;
+    EXPECT_LT(lHeapGrowth, kAllowedHeapGrowth)
+        << "heap bytes gained over elements " << lWarmUp << " to " << kIterations;
+    if (kResidentSizeIsMeaningful) {
+        EXPECT_LT(lResidentGrowth, kAllowedResidentGrowth)
+            << "resident bytes gained over elements " << lWarmUp << " to " << kIterations;
+    }
+    EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);
+    EXPECT_EQ(kestrobust::DialRegistrations(), 1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    std::printf("%d elements in %.1f s; after the first %d, %ld heap and %ld resident bytes gained\n", kIterations,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - lStart).count(), lWarmUp, lHeapGrowth,
+                lResidentGrowth);
+}
+
+TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
+{
+    const std::unique_ptr<hudhost::OffscreenGL> lViewer = MakeViewer(kViewerSize);
+    ASSERT_TRUE(lViewer);
+    const fbhost::RegistryEntry* lDialClass = DialClass();
+    ASSERT_TRUE(lDialClass);
+    fbhost::Viewer lViewingOptions;
+    const int lComponents = fbhost::LiveComponentCount();
+
+    // A drawn dial holds glyph textures of the viewer's context.
+    ORSDK2016::FBHUDElement* lDrawn = fbhost::CreateElement(*lDialClass, "Dial");
+    ASSERT_TRUE(lDrawn);
+    Rect lRect = kTypicalRect;
+    lDrawn->DrawElement(lViewingOptions.Options(), lRect);
+    lViewer->Finish();
+    MakeViewer(1); // made current, then destroyed: no context is current any more
+    ASSERT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT);
+
+    fbhost::DestroyElement(lDrawn);
+    ORSDK2016::FBHUDElement* lUndrawn = fbhost::CreateElement(*lDialClass, "Dial");
+    ASSERT_TRUE(lUndrawn) << "no dial made with no context current";
+    fbhost::DestroyElement(lUndrawn);
+    EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);
+
+    // The viewer's context is unharmed and still takes dials.
+    lViewer->MakeCurrent();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    kestrobust::SetUnusualHostState();
+    const kestrobust::HostGlState lBefore = kestrobust::CaptureHostState();
+    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, kTypicalRect, 50.0));
+    EXPECT_EQ(kestrobust::StateFaults(lBefore, kestrobust::CaptureHostState(), true), "");
+}
+
+} // namespace

@@ -3,7 +3,7 @@
 // What the benchmarks share: the viewer's offscreen context, dial elements created and drawn the
 // host's way, recorded draws, and side-by-side timing.
 
-#include "dial_host.h"
+#include "dial_session.h"
 #include "gl_recorder.h"
 #include "offscreen_gl.h"
 

@@ -99,7 +99,7 @@ public:
     {
         std::string lError;
         // The plug-in is loaded first, so that it is unloaded only after this has gone.
-        mDialClass = kestrobust::DialClass(lError);
+        mDialClass = kesttest::DialClass(lError);
         if (!mDialClass) Fail(lError);
         mViewer = hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, lError);
         if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
@@ -138,28 +138,28 @@ Session& TheSession()
 
 void SetNumber(ORSDK2016::FBHUDElement& pDial, const char* pName, double pValue)
 {
-    if (!kestrobust::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
+    if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
 void SetInteger(ORSDK2016::FBHUDElement& pDial, const char* pName, int pValue)
 {
-    if (!kestrobust::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
+    if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
 void SetColour(ORSDK2016::FBHUDElement& pDial, const char* pName, InputReader& pInput)
 {
     ORSDK2016::FBColorAndAlpha lColour;
     for (double& lComponent : lColour.mValue) lComponent = pInput.Number();
-    if (!kestrobust::SetFromValue(pDial, pName, &lColour)) Fail(std::string("cannot set \"") + pName + "\"");
+    if (!kesttest::SetFromValue(pDial, pName, &lColour)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
 void Draw(ORSDK2016::FBHUDElement& pDial, const Rect& pRect, bool pViewportIsEmpty)
 {
-    kestrobust::SetUnusualHostState();
-    const kestrobust::HostGlState lBefore = kestrobust::CaptureHostState();
+    kesttest::SetUnusualHostState();
+    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
     Rect lRect = pRect;
     pDial.DrawElement(TheSession().ViewingOptions().Options(), lRect);
-    const std::string lFaults = kestrobust::StateFaults(lBefore, kestrobust::CaptureHostState(), !pViewportIsEmpty);
+    const std::string lFaults = kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), !pViewportIsEmpty);
     if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
 }
 
@@ -198,7 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     lSession.ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
     const std::string lLabel = lInput.Rest();
     const char* lLabelText = lLabel.c_str();
-    if (!kestrobust::SetFromValue(lDial, "Label", &lLabelText)) Fail("cannot set \"Label\"");
+    if (!kesttest::SetFromValue(lDial, "Label", &lLabelText)) Fail("cannot set \"Label\"");
 
     int lWidth = 0;
     int lHeight = 0;

@@ -2,7 +2,7 @@
 #define KEST_TESTS_DRAWING_DIAL_FIXTURE_H
 // A dial element of the plug-in, loaded, created, set up and drawn the way the host does it.
 
-#include "dial_host.h"
+#include "dial_session.h"
 
 #include <string>
 

@@ -273,7 +273,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     const std::unique_ptr<hudhost::OffscreenGL> lViewer =
         hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, lError);
     ASSERT_TRUE(lViewer) << "no offscreen OpenGL context: " << lError;
-    const fbhost::RegistryEntry* lDialClass = kestrobust::DialClass(lError);
+    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;
     fbhost::Viewer lViewingOptions;
     {
@@ -295,12 +295,12 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
         ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lElement);
         for (const Setting& lSetting : lInput.settings)
-            EXPECT_TRUE(kestrobust::SetFromText(*lElement, lSetting.property, lSetting.text, lError)) << lError;
+            EXPECT_TRUE(kesttest::SetFromText(*lElement, lSetting.property, lSetting.text, lError)) << lError;
         for (const Viewport& lViewport : kViewports)
             for (const Rect& lRect : lInput.rects) {
                 glViewport(0, 0, lViewport.width, lViewport.height);
-                kestrobust::SetUnusualHostState();
-                const kestrobust::HostGlState lBefore = kestrobust::CaptureHostState();
+                kesttest::SetUnusualHostState();
+                const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
                 const Clock::time_point lStart = Clock::now();
                 {
@@ -316,7 +316,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
                                     std::to_string(lViewport.height);
                 }
                 const bool lDrawn = lViewport.width > 0 && lViewport.height > 0;
-                EXPECT_EQ(kestrobust::StateFaults(lBefore, kestrobust::CaptureHostState(), lDrawn), "")
+                EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), lDrawn), "")
                     << "viewport " << lViewport.width << "x" << lViewport.height << ", rect (" << lRect.mX << ", "
                     << lRect.mY << ", " << lRect.mWidth << ")";
                 EXPECT_TRUE(SameRect(lDrawnRect, lRect)) << "the draw wrote to the rectangle";
@@ -336,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, ::testing::ValuesIn(kFamil
 TEST(HostileCamera, NaturalSizeIsDefinedForEveryResolution)
 {
     std::string lError;
-    const fbhost::RegistryEntry* lDialClass = kestrobust::DialClass(lError);
+    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;
     ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lElement);

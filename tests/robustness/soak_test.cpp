@@ -97,7 +97,7 @@ std::unique_ptr<hudhost::OffscreenGL> MakeViewer(int pSize)
 const fbhost::RegistryEntry* DialClass()
 {
     std::string lError;
-    const fbhost::RegistryEntry* lDialClass = kestrobust::DialClass(lError);
+    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
     EXPECT_TRUE(lDialClass) << lError;
     return lDialClass;
 }
@@ -109,7 +109,7 @@ bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& 
 {
     ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
     if (!lElement) return false;
-    const bool lSet = kestrobust::SetFromValue(*lElement, "Value", &pValue);
+    const bool lSet = kesttest::SetFromValue(*lElement, "Value", &pValue);
     lElement->DrawElement(pViewingOptions.Options(), pRect);
     fbhost::DestroyElement(lElement);
     return lSet;
@@ -144,7 +144,7 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
             << "resident bytes gained over elements " << lWarmUp << " to " << kIterations;
     }
     EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);
-    EXPECT_EQ(kestrobust::DialRegistrations(), 1);
+    EXPECT_EQ(kesttest::DialRegistrations(), 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     std::printf("%d elements in %.1f s; after the first %d, %ld heap and %ld resident bytes gained\n", kIterations,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - lStart).count(), lWarmUp, lHeapGrowth,
@@ -178,10 +178,10 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     // The viewer's context is unharmed and still takes dials.
     lViewer->MakeCurrent();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    kestrobust::SetUnusualHostState();
-    const kestrobust::HostGlState lBefore = kestrobust::CaptureHostState();
+    kesttest::SetUnusualHostState();
+    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
     EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, kTypicalRect, 50.0));
-    EXPECT_EQ(kestrobust::StateFaults(lBefore, kestrobust::CaptureHostState(), true), "");
+    EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
 }
 
 } // namespace

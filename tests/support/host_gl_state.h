@@ -1,12 +1,12 @@
-#ifndef KEST_TESTS_ROBUSTNESS_HOST_GL_STATE_H
-#define KEST_TESTS_ROBUSTNESS_HOST_GL_STATE_H
+#ifndef KEST_TESTS_SUPPORT_HOST_GL_STATE_H
+#define KEST_TESTS_SUPPORT_HOST_GL_STATE_H
 // The part of the viewer's OpenGL state that a dial draw must give back to the host, and a
 // host state unlike the one a draw sets up, so that whatever the draw fails to restore shows.
 
 #include <array>
 #include <string>
 
-namespace kestrobust {
+namespace kesttest {
 
 //! A snapshot of the current context's state, taken by CaptureHostState.
 struct HostGlState {
@@ -41,6 +41,6 @@ void SetUnusualHostState();
 //! before otherwise. Empty when the draw gave everything back.
 std::string StateFaults(const HostGlState& pBefore, const HostGlState& pAfter, bool pDrawn);
 
-} // namespace kestrobust
+} // namespace kesttest
 
-#endif // KEST_TESTS_ROBUSTNESS_HOST_GL_STATE_H
+#endif // KEST_TESTS_SUPPORT_HOST_GL_STATE_H

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <sstream>
 
-namespace kestrobust {
+namespace kesttest {
 
 namespace {
 
@@ -135,4 +135,4 @@ std::string StateFaults(const HostGlState& pBefore, const HostGlState& pAfter, b
     return lFaults.Text();
 }
 
-} // namespace kestrobust
+} // namespace kesttest

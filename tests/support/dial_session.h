@@ -1,6 +1,6 @@
-#ifndef KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H
-#define KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H
-// The host's side of a dial for the robustness tests and the fuzzer: the plug-in loaded once
+#ifndef KEST_TESTS_SUPPORT_DIAL_SESSION_H
+#define KEST_TESTS_SUPPORT_DIAL_SESSION_H
+// The host's side of a dial for the tests, the benchmarks and the fuzzer: the plug-in loaded once
 // for the whole process as the host loads it, elements created and torn down through it, and
 // properties written as a user (from text) or a script (as values) writes them.
 
@@ -8,7 +8,11 @@
 
 #include <string>
 
-namespace kestrobust {
+namespace kesttest {
+
+//! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
+//! with both placement values 0).
+constexpr ORSDK2016::FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0};
 
 //! The dial's registered class; null, with the reason in pError, when the plug-in does not load
 //! or registers no dial. The plug-in stays loaded until the process ends.
@@ -26,6 +30,6 @@ bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, con
 //! property or the property refuses it.
 bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, void* pValue);
 
-} // namespace kestrobust
+} // namespace kesttest
 
-#endif // KEST_TESTS_ROBUSTNESS_DIAL_SESSION_H
+#endif // KEST_TESTS_SUPPORT_DIAL_SESSION_H

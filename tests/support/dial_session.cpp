@@ -1,11 +1,11 @@
-// The host's side of a dial for the robustness tests and the fuzzer.
+// The host's side of a dial for the tests, the benchmarks and the fuzzer.
 
 #include "dial_session.h"
 
 #include <algorithm>
 #include <memory>
 
-namespace kestrobust {
+namespace kesttest {
 
 namespace {
 
@@ -55,4 +55,4 @@ bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, vo
     return lProperty && lProperty->SetData(pValue);
 }
 
-} // namespace kestrobust
+} // namespace kesttest

@@ -7,6 +7,7 @@
 // commit it.
 
 #include "dial_fixture.h"
+#include "host_gl_state.h"
 #include "offscreen_gl.h"
 
 #include <GL/gl.h>
@@ -42,35 +43,6 @@ std::unique_ptr<hudhost::OffscreenGL> MakeContext()
     std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::Create(kSize, kSize, lError);
     if (!lContext) ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
     return lContext;
-}
-
-struct GlState {
-    std::array<float, 4> colour;
-    GLint matrixMode;
-    std::array<float, 16> modelview;
-    std::array<float, 16> projection;
-    GLboolean blend;
-    GLboolean depthTest;
-    GLboolean lineSmooth;
-    GLint blendSource;
-    GLint blendDestination;
-    float lineWidth;
-};
-
-GlState CurrentState()
-{
-    GlState lState{};
-    glGetFloatv(GL_CURRENT_COLOR, lState.colour.data());
-    glGetIntegerv(GL_MATRIX_MODE, &lState.matrixMode);
-    glGetFloatv(GL_MODELVIEW_MATRIX, lState.modelview.data());
-    glGetFloatv(GL_PROJECTION_MATRIX, lState.projection.data());
-    lState.blend = glIsEnabled(GL_BLEND);
-    lState.depthTest = glIsEnabled(GL_DEPTH_TEST);
-    lState.lineSmooth = glIsEnabled(GL_LINE_SMOOTH);
-    glGetIntegerv(GL_BLEND_SRC, &lState.blendSource);
-    glGetIntegerv(GL_BLEND_DST, &lState.blendDestination);
-    glGetFloatv(GL_LINE_WIDTH, &lState.lineWidth);
-    return lState;
 }
 
 //! An 8-bit RGBA image, top row first.
@@ -157,37 +129,10 @@ TEST(DialContext, DrawGivesBackTheHostsStateButTheLineWidth)
     ASSERT_TRUE(lContext);
     Dial lDial;
     ASSERT_TRUE(lDial);
-    // A host state that the draw changes in every part.
-    glColor4f(0.25f, 0.5f, 0.75f, 0.125f);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-2.0, 3.0, -4.0, 5.0, -6.0, 7.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(1.0f, 2.0f, 3.0f);
-    glRotatef(30.0f, 0.0f, 0.0f, 1.0f);
-    glMatrixMode(GL_TEXTURE);
-    glDisable(GL_BLEND);
-    glEnable(GL_DEPTH_TEST);
-    glDisable(GL_LINE_SMOOTH);
-    glBlendFunc(GL_ONE, GL_ONE);
-    glLineWidth(1.5f);
-    ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    const GlState lBefore = CurrentState();
-
+    kesttest::SetUnusualHostState();
+    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
     lDial.Draw();
-    const GlState lAfter = CurrentState();
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    EXPECT_EQ(lAfter.colour, lBefore.colour);
-    EXPECT_EQ(lAfter.matrixMode, GL_TEXTURE);
-    EXPECT_EQ(lAfter.modelview, lBefore.modelview);
-    EXPECT_EQ(lAfter.projection, lBefore.projection);
-    EXPECT_EQ(lAfter.blend, GL_FALSE);
-    EXPECT_EQ(lAfter.depthTest, GL_TRUE);
-    EXPECT_EQ(lAfter.lineSmooth, GL_FALSE);
-    EXPECT_EQ(lAfter.blendSource, GL_ONE);
-    EXPECT_EQ(lAfter.blendDestination, GL_ONE);
-    EXPECT_EQ(lAfter.lineWidth, 4.0f) << "the rim's line width stays after a draw";
+    EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
 }
 
 TEST(DialPixels, DefaultDialShowsItsParts)

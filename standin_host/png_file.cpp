@@ -1,8 +1,7 @@
-// PNG output through stb_image_write (Debian's libstb-dev); its implementation lives here.
+// PNG output through stb_image_write (Debian's libstb-dev).
 
 #include "png_file.h"
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
 #include <cerrno>

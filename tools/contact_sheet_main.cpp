@@ -4,7 +4,6 @@
 #include "contact_sheet.h"
 #include "png_file.h"
 
-#define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
 
 #include <charconv>

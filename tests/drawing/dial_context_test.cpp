@@ -13,8 +13,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
 
 #include <algorithm>

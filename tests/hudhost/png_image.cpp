@@ -1,8 +1,7 @@
-// PNG decoding through stb_image (Debian's libstb-dev); its implementation lives here.
+// PNG decoding through stb_image (Debian's libstb-dev; compiled into hudhost_gl).
 
 #include "png_image.h"
 
-#define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
 
 std::optional<PngImage> ReadPng(const std::string& pPath)

@@ -32,7 +32,6 @@ namespace {
 using Rect = ORSDK2016::FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
-constexpr Rect kTypicalRect = {50.0, 40.0, 200.0, 200.0};
 constexpr size_t kMebibyte = size_t{1024} * 1024;
 
 struct Setting {
@@ -43,7 +42,7 @@ struct Setting {
 struct HostileInput {
     std::string name;
     std::vector<Setting> settings;
-    std::vector<Rect> rects = {kTypicalRect}; // drawn in turn, in every viewport
+    std::vector<Rect> rects = {kesttest::kDialRect}; // drawn in turn, in every viewport
 };
 
 struct Viewport {
@@ -165,7 +164,7 @@ std::vector<HostileInput> RectInputs()
     // The faces are sized afresh for each radius: up to their bound, down to nothing, and back.
     lInputs.push_back({"rects of changing width",
                        {},
-                       {kTypicalRect,
+                       {kesttest::kDialRect,
                         {50.0, 40.0, 1e9, 200.0},
                         {50.0, 40.0, kNan, 200.0},
                         {50.0, 40.0, 1e-9, 200.0},
@@ -173,7 +172,7 @@ std::vector<HostileInput> RectInputs()
                         {50.0, 40.0, 0.0, 200.0},
                         {50.0, 40.0, 2.0, 200.0},
                         {50.0, 40.0, 4096.0, 200.0},
-                        kTypicalRect}});
+                        kesttest::kDialRect}});
     return lInputs;
 }
 
@@ -280,7 +279,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
         // Untimed: the renderer compiles its shaders on the first draw of a process.
         ORSDK2016::FBHUDElement* lWarmUp = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lWarmUp);
-        Rect lRect = kTypicalRect;
+        Rect lRect = kesttest::kDialRect;
         lWarmUp->DrawElement(lViewingOptions.Options(), lRect);
         fbhost::DestroyElement(lWarmUp);
     }

@@ -39,7 +39,6 @@ namespace {
 using Rect = ORSDK2016::FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
-constexpr Rect kTypicalRect = {50.0, 40.0, 200.0, 200.0};
 constexpr int kIterations = 10000;
 constexpr long kMebibyte = 1024L * 1024;
 //! Heap growth allowed after warm-up (the first tenth of the run): some two hundred bytes an
@@ -163,7 +162,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     // A drawn dial holds glyph textures of the viewer's context.
     ORSDK2016::FBHUDElement* lDrawn = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lDrawn);
-    Rect lRect = kTypicalRect;
+    Rect lRect = kesttest::kDialRect;
     lDrawn->DrawElement(lViewingOptions.Options(), lRect);
     lViewer->Finish();
     MakeViewer(1); // made current, then destroyed: no context is current any more
@@ -180,7 +179,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, kTypicalRect, 50.0));
+    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, kesttest::kDialRect, 50.0));
     EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
 }
 

@@ -1,14 +1,16 @@
 // The element's text faces: read from the plug-in's font bundle when an element is created,
-// sized to the dial radius, and the one debug message and refused creation when a font of
-// the bundle cannot be opened. The plug-in is linked in, so its bundle is registered from the
-// start and its class is in the registry; elements are made through the registered creation
-// function, as the host makes them.
+// sized to the dial radius, the readout face's decimal point as drawn, and the one debug message
+// and refused creation when a font of the bundle cannot be opened. The plug-in is linked in, so
+// its bundle is registered from the start and its class is in the registry; elements are made
+// through the registered creation function, as the host makes them.
 
 #include "kestdialhudelement_element.h"
+#include "offscreen_gl.h"
 
 #include <fbsdk_host/fbsdk_host.h>
 
 #include <FTGL/ftgl.h>
+#include <GL/gl.h>
 #include <QtCore/QFile>
 #include <QtCore/QString>
 #include <gtest/gtest.h>
@@ -60,6 +62,7 @@ public:
         mElement.mRadius = pRadius;
         mElement.ResizeText();
     }
+    FTFont& ReadoutFace() { return *mElement.mReadoutFont; }
 
 private:
     KestDialHUDElement& mElement;
@@ -125,6 +128,67 @@ TEST_F(DialFaces, ResizeTextTruncatesEachSizeOfTheRadius)
     for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow) {
         lInspector.ResizeTo(lRow->radius);
         EXPECT_EQ(lInspector.Sizes(), lRow->sizes) << "radius " << lRow->radius << ", going up";
+    }
+}
+
+//! Horizontal extent [begin, end) of one glyph's ink, in pixel columns.
+struct InkRun {
+    int begin;
+    int end;
+};
+
+//! The runs of columns of an RGBA image (top row first, white ink on black) that hold a pixel at
+//! least half covered, left to right.
+std::vector<InkRun> InkRuns(const std::vector<unsigned char>& pRgba, int pWidth)
+{
+    const std::size_t lRowBytes = 4 * static_cast<std::size_t>(pWidth);
+    const auto lInked = [&](int pColumn) {
+        for (std::size_t i = 4 * static_cast<std::size_t>(pColumn); i < pRgba.size(); i += lRowBytes)
+            if (pRgba[i] >= 128) return true;
+        return false;
+    };
+    std::vector<InkRun> lRuns;
+    for (int lColumn = 0; lColumn < pWidth; ++lColumn) {
+        if (!lInked(lColumn)) continue;
+        if (lRuns.empty() || lRuns.back().end != lColumn) lRuns.push_back({lColumn, lColumn});
+        lRuns.back().end = lColumn + 1;
+    }
+    return lRuns;
+}
+
+// In a monospace readout the decimal point only reads as one when its ink sits midway between
+// the digits around it; a point drawn against the digit before it reads as "0. 0".
+TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
+{
+    constexpr int kWidth = 400;
+    constexpr int kHeight = 160;
+    std::string lError;
+    const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::Create(kWidth, kHeight, lError);
+    ASSERT_TRUE(lContext) << lError;
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0.0, lContext->Width(), 0.0, lContext->Height(), -1.0, 1.0);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    const Element lElement = CreateElement();
+    ASSERT_TRUE(lElement);
+    KestDialHUDElementInspector lInspector(*lElement);
+
+    for (const double lRadius : {100.0, 500.0}) { // readout faces of 20 and 100 points
+        lInspector.ResizeTo(lRadius);
+        for (const char* const lReadout : {"  0.0", " 63.5"}) {
+            const std::string lText = lReadout;
+            lContext->Clear(0.0f, 0.0f, 0.0f);
+            lInspector.ReadoutFace().Render(lText.c_str(), -1, FTPoint(10.0, 40.0));
+            lContext->Finish();
+            const std::vector<InkRun> lGlyphs = InkRuns(lContext->ReadPixels(), kWidth);
+            const std::string lInkedText = lText.substr(lText.find_first_not_of(' '));
+            const std::string lWhere = "\"" + lText + "\" at " + std::to_string(lInspector.Sizes().readout) + " points";
+            ASSERT_EQ(lGlyphs.size(), lInkedText.size()) << lWhere << ": the glyphs' ink does not stand apart";
+            const std::size_t lPoint = lInkedText.find('.');
+            const int lBefore = lGlyphs[lPoint].begin - lGlyphs[lPoint - 1].end;
+            const int lAfter = lGlyphs[lPoint + 1].begin - lGlyphs[lPoint].end;
+            EXPECT_LE(std::abs(lBefore - lAfter), 1)
+                << lWhere << ": " << lBefore << " pixels before the point, " << lAfter << " after it";
+        }
     }
 }
 

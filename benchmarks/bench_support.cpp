@@ -18,7 +18,7 @@ fbhost::Viewer& ViewingOptions()
 
 } // namespace
 
-Rect SquareRect(double pWidth) { return {kesttest::kDialRect.mX, kesttest::kDialRect.mY, pWidth, pWidth}; }
+Rect SquareRect(double pWidth) { return fbhost::HudRect(kesttest::kDialRect.mX, kesttest::kDialRect.mY, pWidth, pWidth); }
 
 hudhost::OffscreenGL* Viewer(std::string& pError)
 {

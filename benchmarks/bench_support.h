@@ -15,7 +15,7 @@
 
 namespace kestbench {
 
-using Rect = ORSDK2016::FBHUDElement::Rect;
+using Rect = FBHUDElement::Rect;
 
 //! The viewer's size, pixels a side, as hudhost's default viewer.
 constexpr int kViewerSize = 300;
@@ -46,7 +46,7 @@ public:
 
 private:
     benchmark::State& mState;
-    ORSDK2016::FBHUDElement* mElement;
+    FBHUDElement* mElement;
 };
 
 //! Waits until the context has done the GL work given to it so far (llvmpipe rasterises on other

@@ -214,7 +214,7 @@ void BM_CreateDestroy(benchmark::State& pState)
     double lDestroy = 0.0;
     unsigned long lAllocations = 0;
     for ([[maybe_unused]] auto _ : pState) {
-        ORSDK2016::FBHUDElement* lElement = nullptr;
+        FBHUDElement* lElement = nullptr;
         const HeapCount lBefore = HeapCountNow();
         const double lCreateTime = Seconds([&] { lElement = fbhost::CreateElement(*lClass, "Dial"); });
         lAllocations += (HeapCountNow() - lBefore).allocations;

@@ -52,7 +52,7 @@ std::vector<HostileCase> MakeCatalogue()
         lAdd(std::string("Ticks=") + lTicks, {{"Ticks", lTicks}}, lDial);
     for (const char* lSpread : {"0", "-0.02", "1e-9", "1"})
         lAdd(std::string("Spread=") + lSpread, {{"Spread", lSpread}}, lDial);
-    for (const char* lProperty : {"Horizontal Placement", "Vertical Placement"})
+    for (const char* lProperty : {"Justification", "Vertical Dock"})
         for (const char* lPlacement : {"2147483647", "-2147483647"})
             lAdd(std::string(lProperty) + "=" + lPlacement, {{lProperty, lPlacement}}, lDial);
 
@@ -69,9 +69,9 @@ std::vector<HostileCase> MakeCatalogue()
     for (const Width& lWidth : {Width{"0", 0.0}, Width{"-200", -200.0}, Width{"nan", NAN}, Width{"inf", INFINITY},
                                 Width{"1e9", 1e9}, Width{"1e-9", 1e-9}})
         lAdd(std::string("width=") + lWidth.name, {}, SquareRect(lWidth.value));
-    lAdd("x,y=1e300", {}, {1e300, 1e300, 200.0, 200.0});
-    lAdd("x,y=-1e300", {}, {-1e300, -1e300, 200.0, 200.0});
-    lAdd("x,y=nan", {}, {NAN, NAN, 200.0, 200.0});
+    lAdd("x,y=1e300", {}, fbhost::HudRect(1e300, 1e300, 200.0, 200.0));
+    lAdd("x,y=-1e300", {}, fbhost::HudRect(-1e300, -1e300, 200.0, 200.0));
+    lAdd("x,y=nan", {}, fbhost::HudRect(NAN, NAN, 200.0, 200.0));
     lAdd("all at once",
          {{"Ticks", "2147483647"}, {"Spread", "1"}, {"Value", "nan"}, {"Label", lEveryByte + lHugeLabel}},
          SquareRect(1e9));

@@ -14,9 +14,7 @@
 #include <limits>
 #include <new>
 
-using namespace ORSDK2016;
-
-FBHUDElementImplementation(KestDialHUDElement);
+FBClassImplementation(KestDialHUDElement);
 
 namespace {
 
@@ -185,8 +183,15 @@ void Color(double pRed, double pGreen, double pBlue, double pAlpha)
 
 void Color(const FBColorAndAlpha& pColor) { Color(pColor[0], pColor[1], pColor[2], pColor[3]); }
 
-//! The system's formatting function: printf conversions into a buffer of pSize bytes, never
-//! writing past it; a longer result is cut and still terminated.
+} // namespace
+
+// The element's own formatting function, in a namespace of its own: the SDK's headers declare
+// a global sprintf_s of the same parameters that ignores the buffer size, and a call must never
+// reach it.
+namespace KestFormat {
+
+//! printf conversions into a buffer of pSize bytes, never writing past it; a longer result is
+//! cut and still terminated.
 __attribute__((format(printf, 3, 4))) int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...);
 int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...)
 {
@@ -197,7 +202,7 @@ int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...)
     return lResult;
 }
 
-} // namespace
+} // namespace KestFormat
 
 //! The scale of one draw, from "Spread", "Ticks", "Minimum" and "Maximum".
 struct KestDialHUDElement::Scale {
@@ -226,26 +231,24 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
 {
 }
 
-KestDialHUDElement::~KestDialHUDElement() {}
-
 bool KestDialHUDElement::FBCreate()
 {
-    const double lMaskDefault[4] = {0.0, 0.0, 0.0, 0.75};
-    const double lFontDefault[4] = {0.6, 0.8, 1.0, 1.0};
-    const double lMinimumDefault = 0.0;
-    const double lMaximumDefault = 100.0;
-    const double lValueDefault = 0.0;
-    const double lSpreadDefault = 0.75;
-    const double lTicksDefault = 10.0;
+    double lMaskDefault[4] = {0.0, 0.0, 0.0, 0.75};
+    double lFontDefault[4] = {0.6, 0.8, 1.0, 1.0};
+    double lMinimumDefault = 0.0;
+    double lMaximumDefault = 100.0;
+    double lValueDefault = 0.0;
+    double lSpreadDefault = 0.75;
+    double lTicksDefault = 10.0;
 
-    MaskColor.Init(this, "Mask Color", "ColorAndAlpha", lMaskDefault);
-    FontColor.Init(this, "Font Color", "ColorAndAlpha", lFontDefault);
-    Minimum.Init(this, "Minimum", "Number", &lMinimumDefault);
-    Maximum.Init(this, "Maximum", "Number", &lMaximumDefault);
-    Value.Init(this, "Value", "Number", &lValueDefault);
+    MaskColor.Init(this, "Mask Color", ANIMATIONNODE_TYPE_COLOR_RGBA, lMaskDefault);
+    FontColor.Init(this, "Font Color", ANIMATIONNODE_TYPE_COLOR_RGBA, lFontDefault);
+    Minimum.Init(this, "Minimum", ANIMATIONNODE_TYPE_NUMBER, &lMinimumDefault);
+    Maximum.Init(this, "Maximum", ANIMATIONNODE_TYPE_NUMBER, &lMaximumDefault);
+    Value.Init(this, "Value", ANIMATIONNODE_TYPE_NUMBER, &lValueDefault);
     mRadius = kStartRadius;
-    Spread.Init(this, "Spread", "Number", &lSpreadDefault);
-    Ticks.Init(this, "Ticks", "Integer", &lTicksDefault);
+    Spread.Init(this, "Spread", ANIMATIONNODE_TYPE_NUMBER, &lSpreadDefault);
+    Ticks.Init(this, "Ticks", ANIMATIONNODE_TYPE_INTEGER, &lTicksDefault);
     PropertyAdd(Label.CreateInternal(this, "Label", nullptr, nullptr));
 
     Minimum.SetMinMax(0.0, 100.0, false, false);
@@ -257,7 +260,7 @@ bool KestDialHUDElement::FBCreate()
     Label.SetData(&lLabelDefault);
     mTextSize = TruncatedInt(mRadius);
     bool lTrue = true;
-    ScaleUniformly.SetData(&lTrue);
+    Show.SetData(&lTrue);
 
     return LoadFonts();
 }
@@ -302,8 +305,6 @@ void KestDialHUDElement::FBDestroy()
     FBComponent::FBDestroy();
 }
 
-void KestDialHUDElement::FBDelete() { FBComponent::FBDelete(); }
-
 void KestDialHUDElement::ResizeText()
 {
     SetFaceSize(*mReadoutFont, mRadius / 5.0);
@@ -327,6 +328,8 @@ int CameraResolution(FBViewingOptions* pViewingOptions, FBPropertyDouble FBCamer
     return TruncatedInt(lValue);
 }
 
+//! An enumeration property of the SDK base, read as the int it holds: the SDK's own conversion
+//! of such properties does not compile in every SDK release.
 int PlacementValue(const FBProperty& pProperty)
 {
     int lValue = 0;
@@ -345,12 +348,12 @@ void KestDialHUDElement::GetIntrinsicDimension(FBViewingOptions* pViewingOptions
 void KestDialHUDElement::Layout(const FBHUDElement::Rect& pRect)
 {
     mRadius = 0.5 * pRect.mWidth;
-    switch (PlacementValue(HorizontalPlacement)) {
+    switch (PlacementValue(Justification)) {
     case 0: mCenterX = pRect.mX + mRadius; break;  // x is the dial's left edge
     case 1: mCenterX = pRect.mX - mRadius; break;  // x is its right edge
     default: mCenterX = pRect.mX; break;           // x is its centre
     }
-    mCenterY = PlacementValue(VerticalPlacement) == 0 ? pRect.mY + mRadius : pRect.mY;
+    mCenterY = PlacementValue(VerticalDock) == 0 ? pRect.mY + mRadius : pRect.mY;
 }
 
 KestDialHUDElement::Point KestDialHUDElement::DialPoint(float pAngle, double pFactor) const
@@ -459,7 +462,7 @@ void KestDialHUDElement::DrawScaleLabels(const Scale& pScale) const
     float lValue = pScale.mMinimum;
     ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&](float pAngle) {
         char lText[32];
-        sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
+        KestFormat::sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
         const Point lAnchor = DialPoint(pAngle, 0.7);
         RenderText(*mScaleFont, lText, lAnchor.mX - lHalfWidth, lAnchor.mY - lHalfHeight);
         lValue += pScale.mValueStep;
@@ -499,7 +502,7 @@ void KestDialHUDElement::DrawReadout(const FBColorAndAlpha& pMask, const FBColor
     const double lTop = mCenterY - static_cast<double>(3LL * lTemplate.mHeight);
     Color(pFont);
     char lText[32];
-    sprintf_s(lText, sizeof(lText), "%5.01f", static_cast<double>(Value));
+    KestFormat::sprintf_s(lText, sizeof(lText), "%5.01f", static_cast<double>(Value));
     RenderText(*mReadoutFont, lText, mCenterX - lHalfWidth, lBaseline);
 
     const double lLeft = mCenterX - lHalfWidth - 10.0;

@@ -7,18 +7,16 @@
 
 class FTTextureFont;
 
-class KestDialHUDElement : public ORSDK2016::FBHUDElement {
-    FBHUDElementDeclare(KestDialHUDElement, ORSDK2016::FBHUDElement);
+class KestDialHUDElement : public FBHUDElement {
+    FBStorableClassDeclare(KestDialHUDElement, FBHUDElement);
 
 public:
     KestDialHUDElement(const char* pName, HIObject pObject = nullptr);
-    ~KestDialHUDElement() override;
 
-    void FBDelete() override;
     bool FBCreate() override;
     void FBDestroy() override;
-    void GetIntrinsicDimension(ORSDK2016::FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
-    void DrawElement(ORSDK2016::FBViewingOptions* pViewingOptions, ORSDK2016::FBHUDElement::Rect& pRect) override;
+    void GetIntrinsicDimension(FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
+    void DrawElement(FBViewingOptions* pViewingOptions, FBHUDElement::Rect& pRect) override;
 
     //! Sizes the three faces for mRadius and records the radius in mTextSize.
     void ResizeText();
@@ -32,23 +30,23 @@ private:
 
     bool LoadFonts();
     void ReleaseFonts();
-    void Layout(const ORSDK2016::FBHUDElement::Rect& pRect);
+    void Layout(const FBHUDElement::Rect& pRect);
     Point DialPoint(float pAngle, double pFactor) const;
     void Vertex(float pAngle, double pFactor) const;
-    void DrawFace(const ORSDK2016::FBColorAndAlpha& pMask) const;
+    void DrawFace(const FBColorAndAlpha& pMask) const;
     void DrawMajorMarks(const Scale& pScale) const;
     void DrawScaleLabels(const Scale& pScale) const;
     void DrawMinorMarks(const Scale& pScale) const;
     void DrawRim() const;
-    void DrawReadout(const ORSDK2016::FBColorAndAlpha& pMask, const ORSDK2016::FBColorAndAlpha& pFont) const;
-    void DrawLabel(const ORSDK2016::FBColorAndAlpha& pFont);
+    void DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const;
+    void DrawLabel(const FBColorAndAlpha& pFont);
     void DrawNeedle(const Scale& pScale);
-    void DrawHub(const ORSDK2016::FBColorAndAlpha& pMask) const;
+    void DrawHub(const FBColorAndAlpha& pMask) const;
     const char* LabelText() const;
 
     friend class KestDialHUDElementInspector;
 
-    ORSDK2016::FBSystem mSystem;
+    FBSystem mSystem;
     FTTextureFont* mReadoutFont;
     FTTextureFont* mScaleFont;
     FTTextureFont* mLabelFont;
@@ -57,11 +55,11 @@ private:
     unsigned char* mArialFontData;
 
 public:
-    ORSDK2016::FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub
-    ORSDK2016::FBPropertyAnimatableColorAndAlpha FontColor;  //!< "Font Color": scale and readout
-    ORSDK2016::FBPropertyAnimatableDouble Minimum;           //!< "Minimum": value at the scale's start
-    ORSDK2016::FBPropertyAnimatableDouble Maximum;           //!< "Maximum": value at the scale's end
-    ORSDK2016::FBPropertyAnimatableDouble Value;             //!< "Value": shown by needle and readout
+    FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub
+    FBPropertyAnimatableColorAndAlpha FontColor;  //!< "Font Color": scale and readout
+    FBPropertyAnimatableDouble Minimum;           //!< "Minimum": value at the scale's start
+    FBPropertyAnimatableDouble Maximum;           //!< "Maximum": value at the scale's end
+    FBPropertyAnimatableDouble Value;             //!< "Value": shown by needle and readout
 
 private:
     double mRadius;
@@ -69,9 +67,9 @@ private:
     double mCenterY;
 
 public:
-    ORSDK2016::FBPropertyAnimatableDouble Spread;            //!< "Spread": fraction of the circle
-    ORSDK2016::FBPropertyAnimatableInt Ticks;                //!< "Ticks": number of major intervals
-    ORSDK2016::FBPropertyString Label;                       //!< "Label": caption text
+    FBPropertyAnimatableDouble Spread;            //!< "Spread": fraction of the circle
+    FBPropertyAnimatableInt Ticks;                //!< "Ticks": number of major intervals
+    FBPropertyString Label;                       //!< "Label": caption text
 };
 
 #endif // KESTDIALHUDELEMENT_ELEMENT_H

@@ -10,7 +10,7 @@
 //   Minimum, Maximum, Value, Spread            a number each
 //   Ticks                                      an integer
 //   Mask Color, Font Color                     four numbers each
-//   Horizontal Placement, Vertical Placement   an integer each
+//   Justification, Vertical Dock   an integer each
 //   rectangle x, y, width, height              a number each
 //   viewport width, height                     an integer each, clamped to 0 to 4096
 //   camera resolution width, height            a number each
@@ -38,7 +38,7 @@
 
 namespace {
 
-using Rect = ORSDK2016::FBHUDElement::Rect;
+using Rect = FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
 constexpr int kLargestViewport = 4096;
@@ -108,14 +108,14 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    ORSDK2016::FBHUDElement& NewDial()
+    FBHUDElement& NewDial()
     {
         DestroyDial();
         mDial = fbhost::CreateElement(*mDialClass, "Dial");
         if (!mDial) Fail("the plug-in made no dial");
         return *mDial;
     }
-    ORSDK2016::FBHUDElement& Dial() { return mDial ? *mDial : NewDial(); }
+    FBHUDElement& Dial() { return mDial ? *mDial : NewDial(); }
     void DestroyDial()
     {
         fbhost::DestroyElement(mDial);
@@ -127,7 +127,7 @@ private:
     const fbhost::RegistryEntry* mDialClass = nullptr;
     std::unique_ptr<hudhost::OffscreenGL> mViewer;
     fbhost::Viewer mViewingOptions;
-    ORSDK2016::FBHUDElement* mDial = nullptr;
+    FBHUDElement* mDial = nullptr;
 };
 
 Session& TheSession()
@@ -136,24 +136,24 @@ Session& TheSession()
     return sSession;
 }
 
-void SetNumber(ORSDK2016::FBHUDElement& pDial, const char* pName, double pValue)
+void SetNumber(FBHUDElement& pDial, const char* pName, double pValue)
 {
     if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
-void SetInteger(ORSDK2016::FBHUDElement& pDial, const char* pName, int pValue)
+void SetInteger(FBHUDElement& pDial, const char* pName, int pValue)
 {
     if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
-void SetColour(ORSDK2016::FBHUDElement& pDial, const char* pName, InputReader& pInput)
+void SetColour(FBHUDElement& pDial, const char* pName, InputReader& pInput)
 {
-    ORSDK2016::FBColorAndAlpha lColour;
+    FBColorAndAlpha lColour;
     for (double& lComponent : lColour.mValue) lComponent = pInput.Number();
     if (!kesttest::SetFromValue(pDial, pName, &lColour)) Fail(std::string("cannot set \"") + pName + "\"");
 }
 
-void Draw(ORSDK2016::FBHUDElement& pDial, const Rect& pRect, bool pViewportIsEmpty)
+void Draw(FBHUDElement& pDial, const Rect& pRect, bool pViewportIsEmpty)
 {
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
@@ -176,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Session& lSession = TheSession();
     InputReader lInput(pData, pSize);
     const uint8_t lFlags = lInput.Byte();
-    ORSDK2016::FBHUDElement& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
+    FBHUDElement& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
 
     SetNumber(lDial, "Minimum", lInput.Number());
     SetNumber(lDial, "Maximum", lInput.Number());
@@ -185,8 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     SetInteger(lDial, "Ticks", lInput.Integer());
     SetColour(lDial, "Mask Color", lInput);
     SetColour(lDial, "Font Color", lInput);
-    SetInteger(lDial, "Horizontal Placement", lInput.Integer());
-    SetInteger(lDial, "Vertical Placement", lInput.Integer());
+    SetInteger(lDial, "Justification", lInput.Integer());
+    SetInteger(lDial, "Vertical Dock", lInput.Integer());
     Rect lRect;
     lRect.mX = lInput.Number();
     lRect.mY = lInput.Number();

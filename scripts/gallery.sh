@@ -59,10 +59,10 @@ dial font-color "Font Color" "**Font Color** colours the scale, its numbers and 
   "${viewer[@]}" --set "Font Color=1,0.75,0.2,1" --set Value=80
 dial label "Label" "**Label** is the caption under the readout." \
   "${viewer[@]}" --set "Label=FUEL %" --set Value=35
-dial small-centred "Small, centred" "A smaller rectangle makes a smaller dial (its width is the diameter); **Horizontal Placement** 2 and **Vertical Placement** 1 make the rectangle's x and y the dial's centre." \
-  --viewport 240,240 --rect 120,120,120,120 --set "Horizontal Placement=2" --set "Vertical Placement=1" --set Value=60
-dial right-edge "Right edge" "**Horizontal Placement** 1 makes x the dial's right edge; with **Vertical Placement** 0, y is its bottom." \
-  --viewport 240,240 --rect 230,10,150,150 --set "Horizontal Placement=1" --set Value=90
+dial small-centred "Small, centred" "A smaller rectangle makes a smaller dial (its width is the diameter); **Justification** 2 and **Vertical Dock** 1 make the rectangle's x and y the dial's centre." \
+  --viewport 240,240 --rect 120,120,120,120 --set "Justification=2" --set "Vertical Dock=1" --set Value=60
+dial right-edge "Right edge" "**Justification** 1 makes x the dial's right edge; with **Vertical Dock** 0, y is its bottom." \
+  --viewport 240,240 --rect 230,10,150,150 --set "Justification=1" --set Value=90
 
 "$build_dir/tools/contact_sheet" "$out/contact-sheet.png" 4 "${sheet[@]}"
 

@@ -42,7 +42,7 @@ void PrintRows(const std::vector<Row>& pRows, const std::vector<size_t>& pWidths
     }
 }
 
-Row PropertyRow(const ORSDK2016::FBProperty* pProperty)
+Row PropertyRow(FBProperty* pProperty)
 {
     const std::string lType = pProperty->GetPropertyTypeName();
     Row lRow = {pProperty->GetName(), lType.empty() ? "-" : lType, fbhost::FormatValue(pProperty)};
@@ -60,11 +60,11 @@ void PrintRegistry(std::ostream& pOut)
     PrintRows(lRows, ColumnWidths(lRows), pOut);
 }
 
-void PrintProperties(ORSDK2016::FBHUDElement& pElement, std::ostream& pOut)
+void PrintProperties(FBHUDElement& pElement, std::ostream& pOut)
 {
     std::vector<Row> lOwn;
     std::vector<Row> lInherited;
-    for (const ORSDK2016::FBProperty* lProperty : fbhost::Properties(&pElement))
+    for (FBProperty* lProperty : fbhost::Properties(&pElement))
         (fbhost::IsDeclaredBySdk(lProperty) ? lInherited : lOwn).push_back(PropertyRow(lProperty));
     std::vector<Row> lAll = lOwn;
     lAll.insert(lAll.end(), lInherited.begin(), lInherited.end());
@@ -76,7 +76,7 @@ void PrintProperties(ORSDK2016::FBHUDElement& pElement, std::ostream& pOut)
     PrintRows(lInherited, lWidths, pOut);
 }
 
-void PrintIntrinsicDimension(ORSDK2016::FBHUDElement& pElement, const CameraResolution& pCamera, std::ostream& pOut)
+void PrintIntrinsicDimension(FBHUDElement& pElement, const CameraResolution& pCamera, std::ostream& pOut)
 {
     fbhost::Viewer lViewer;
     lViewer.SetCameraResolution(pCamera.width, pCamera.height);

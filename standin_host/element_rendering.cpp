@@ -12,12 +12,12 @@ namespace {
 using Microseconds = std::chrono::microseconds;
 
 //! One draw as the viewer makes it; timed until the renderer has finished it.
-Microseconds DrawFrame(ORSDK2016::FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
+Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
                        OffscreenGL& pGL)
 {
     const Background& lBackground = pOptions.background;
     pGL.Clear(lBackground.red, lBackground.green, lBackground.blue);
-    ORSDK2016::FBHUDElement::Rect lRect = pOptions.rect;  // the element may write to it
+    FBHUDElement::Rect lRect = pOptions.rect;  // the element may write to it
     const auto lStart = std::chrono::steady_clock::now();
     pElement.DrawElement(pViewer.Options(), lRect);
     pGL.Finish();

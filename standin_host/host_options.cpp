@@ -79,7 +79,7 @@ bool ApplyRect(HostOptions& pOptions, const std::string& pValue)
 {
     const auto lNumbers = ParseNumbers<double, 4>(pValue);
     if (!lNumbers) return false;
-    pOptions.rect = {(*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2], (*lNumbers)[3]};
+    pOptions.rect = fbhost::HudRect((*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2], (*lNumbers)[3]);
     return true;
 }
 

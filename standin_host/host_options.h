@@ -2,7 +2,7 @@
 #define HUDHOST_HOST_OPTIONS_H
 // Command line of the stand-in host program hudhost.
 
-#include <fbsdk/fbsdk.h>
+#include <fbsdk_host/fbsdk_host.h>
 
 #include <optional>
 #include <string>
@@ -39,7 +39,7 @@ struct HostOptions {
     std::string pluginPath;                      //!< defaults to the plug-in built beside hudhost
     std::string elementClass;                    //!< empty: the plug-in's only HUD element
     std::vector<PropertySetting> settings;       //!< applied in order
-    ORSDK2016::FBHUDElement::Rect rect = {50.0, 40.0, 200.0, 200.0};
+    FBHUDElement::Rect rect = fbhost::HudRect(50.0, 40.0, 200.0, 200.0);
     PixelSize viewport = {300, 300};
     Background background = {0.2f, 0.2f, 0.2f};
     std::optional<CameraResolution> camera;      //!< as given; kDefaultCamera otherwise

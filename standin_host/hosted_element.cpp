@@ -51,29 +51,29 @@ std::optional<fbhost::RegistryEntry> ChooseEntry(const HostOptions& pOptions, Fa
 }
 
 //! The element's properties in the order that --list shows them: its own, then the SDK base's.
-std::vector<ORSDK2016::FBProperty*> ListedProperties(ORSDK2016::FBHUDElement& pElement)
+std::vector<FBProperty*> ListedProperties(FBHUDElement& pElement)
 {
-    std::vector<ORSDK2016::FBProperty*> lProperties = fbhost::Properties(&pElement);
-    const auto lIsOwn = [](const ORSDK2016::FBProperty* pProperty) { return !fbhost::IsDeclaredBySdk(pProperty); };
+    std::vector<FBProperty*> lProperties = fbhost::Properties(&pElement);
+    const auto lIsOwn = [](const FBProperty* pProperty) { return !fbhost::IsDeclaredBySdk(pProperty); };
     std::stable_partition(lProperties.begin(), lProperties.end(), lIsOwn);
     return lProperties;
 }
 
 //! The property that a --set name means: the one of exactly that name, else the first in --list
 //! order whose name differs from it only in case.
-ORSDK2016::FBProperty* FindSetProperty(ORSDK2016::FBHUDElement& pElement, const std::string& pName)
+FBProperty* FindSetProperty(FBHUDElement& pElement, const std::string& pName)
 {
-    if (ORSDK2016::FBProperty* lExact = fbhost::FindProperty(&pElement, pName)) return lExact;
-    for (ORSDK2016::FBProperty* lProperty : ListedProperties(pElement))
+    if (FBProperty* lExact = fbhost::FindProperty(&pElement, pName)) return lExact;
+    for (FBProperty* lProperty : ListedProperties(pElement))
         if (NameDistance(pName, lProperty->GetName()) == 0) return lProperty;
     return nullptr;
 }
 
 //! A near miss is answered with the name meant; any other name with the element's properties.
-std::string UnknownPropertyError(ORSDK2016::FBHUDElement& pElement, const std::string& pName)
+std::string UnknownPropertyError(FBHUDElement& pElement, const std::string& pName)
 {
     std::vector<std::string> lNames;
-    for (const ORSDK2016::FBProperty* lProperty : ListedProperties(pElement)) lNames.emplace_back(lProperty->GetName());
+    for (FBProperty* lProperty : ListedProperties(pElement)) lNames.emplace_back(lProperty->GetName());
     if (const std::optional<std::string> lNear = NearMiss(pName, lNames))
         return "--set: unknown property \"" + pName + "\". Did you mean \"" + *lNear + "\"?";
     const auto lSame = [](const std::string& pText) { return pText; };
@@ -81,9 +81,9 @@ std::string UnknownPropertyError(ORSDK2016::FBHUDElement& pElement, const std::s
            JoinNames(lNames, lSame);
 }
 
-bool ApplySetting(ORSDK2016::FBHUDElement& pElement, const PropertySetting& pSetting, Failure& pFailure)
+bool ApplySetting(FBHUDElement& pElement, const PropertySetting& pSetting, Failure& pFailure)
 {
-    ORSDK2016::FBProperty* lProperty = FindSetProperty(pElement, pSetting.name);
+    FBProperty* lProperty = FindSetProperty(pElement, pSetting.name);
     if (!lProperty) {
         pFailure = {kExitBadInput, UnknownPropertyError(pElement, pSetting.name)};
         return false;

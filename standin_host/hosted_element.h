@@ -29,7 +29,7 @@ public:
     HostedElement(const HostedElement&) = delete;
     HostedElement& operator=(const HostedElement&) = delete;
 
-    ORSDK2016::FBHUDElement& Element() { return *mElement; }
+    FBHUDElement& Element() { return *mElement; }
     const fbhost::RegistryEntry& Entry() const { return mEntry; }
 
 private:
@@ -37,7 +37,7 @@ private:
 
     std::unique_ptr<fbhost::PluginLibrary> mLibrary;
     fbhost::RegistryEntry mEntry;
-    ORSDK2016::FBHUDElement* mElement = nullptr;
+    FBHUDElement* mElement = nullptr;
 };
 
 } // namespace hudhost

@@ -1,5 +1,7 @@
 // Stand-in SDK library (libfbsdk.so.1): the object model, properties and registry that
-// plug-ins call, with the host-side view of them for the stand-in host and the tests.
+// plug-ins call, with the host-side view of them for the stand-in host and the tests. Every SDK
+// wrapper here stands for an object of the host, which the stand-in keeps as a "host object"
+// behind the wrapper's HIObject handle: a property's name, type, value and range live there.
 
 #include <fbsdk/fbsdk.h>
 #include <fbsdk_host/fbsdk_host.h>
@@ -14,18 +16,31 @@
 #include <utility>
 #include <vector>
 
-class IObject {
+namespace FBSDKNamespace {
+
+namespace {
+
+//! What the host holds for an SDK wrapper. Ended through Destroy, by the wrapper that made it.
+class HostObject : public IObject {
 public:
-    explicit IObject(ORSDK2016::FBPlug* pPlug) : mPlug(pPlug) {}
-    ORSDK2016::FBPlug* mPlug;
+    explicit HostObject(FBPlug* pWrapper) : mWrapper(pWrapper) {}
+    virtual ~HostObject() = default;
+    HostObject(const HostObject&) = delete;
+    HostObject& operator=(const HostObject&) = delete;
+
+    HIObject IQuery(kInterfaceID, int) override { return nullptr; }
+    void Destroy(int) override { delete this; }
+
+    FBPlug* mWrapper;
 };
 
-namespace ORSDK2016 {
+//! The host's side of a property.
+class HostProperty : public HostObject {
+public:
+    using HostObject::HostObject;
 
-struct FBPropertyData {
-    std::string name;
+    FBPropertyType type = kFBPT_unknown;
     std::string dataTypeName;
-    FBComponent* owner = nullptr;
     bool internal = false;
     bool declaredBySdk = false;
     double values[4] = {0.0, 0.0, 0.0, 0.0};
@@ -36,16 +51,6 @@ struct FBPropertyData {
     bool forceMin = false;
     bool forceMax = false;
 };
-
-struct FBComponentData {
-    std::vector<FBProperty*> properties;
-};
-
-struct FBViewingOptionsData {
-    FBCamera* camera = nullptr;
-};
-
-namespace {
 
 struct Counters {
     int registerCalls = 0;
@@ -91,251 +96,325 @@ int ValueSize(FBPropertyType pType)
     case kFBPT_bool: return sizeof(bool);
     case kFBPT_double: return sizeof(double);
     case kFBPT_ColorRGBA: return sizeof(FBColorAndAlpha);
-    case kFBPT_charptr: return sizeof(const char*);
+    case kFBPT_charptr: return sizeof(char*);
     default: return 0;
     }
 }
 
+double Clamped(const HostProperty& pHost, double pValue)
+{
+    if (pHost.forceMin && pValue < pHost.min) return pHost.min;
+    if (pHost.forceMax && pValue > pHost.max) return pHost.max;
+    return pValue;
+}
+
+void WriteValue(HostProperty& pHost, const void* pData)
+{
+    if (!pData) return;
+    switch (pHost.type) {
+    case kFBPT_int:
+    case kFBPT_enum: pHost.values[0] = Clamped(pHost, *static_cast<const int*>(pData)); break;
+    case kFBPT_bool: pHost.values[0] = *static_cast<const bool*>(pData) ? 1.0 : 0.0; break;
+    case kFBPT_double: pHost.values[0] = Clamped(pHost, *static_cast<const double*>(pData)); break;
+    case kFBPT_ColorRGBA: std::memcpy(pHost.values, pData, sizeof(pHost.values)); break;
+    case kFBPT_charptr: {
+        const char* lText = *static_cast<const char* const*>(pData);
+        pHost.text = lText ? lText : "";
+        break;
+    }
+    default: break;
+    }
+}
+
+void ReadValue(HostProperty& pHost, void* pData, int pSize)
+{
+    if (!pData || pSize < ValueSize(pHost.type)) return;
+    switch (pHost.type) {
+    case kFBPT_int:
+    case kFBPT_enum: *static_cast<int*>(pData) = SaturatingInt(pHost.values[0]); break;
+    case kFBPT_bool: *static_cast<bool*>(pData) = pHost.values[0] != 0.0; break;
+    case kFBPT_double: *static_cast<double*>(pData) = pHost.values[0]; break;
+    case kFBPT_ColorRGBA: std::memcpy(pData, pHost.values, sizeof(pHost.values)); break;
+    case kFBPT_charptr: *static_cast<char**>(pData) = pHost.text.data(); break;
+    default: break;
+    }
+}
+
 } // namespace
 
-// Gives the SDK's own code access to the private state of properties and components.
-struct FBPropertyAccess {
-    static FBPropertyData& Data(const FBProperty& pProperty) { return *pProperty.mData; }
-};
-
-struct FBComponentAccess {
-    static FBComponentData& Data(const FBComponent& pComponent) { return *pComponent.mComponentData; }
-};
-
-struct FBViewingOptionsAccess {
-    static FBViewingOptionsData& Data(const FBViewingOptions& pOptions) { return *pOptions.mViewingOptionsData; }
+class DataFBPropertyManager {
+public:
+    std::vector<FBProperty*> properties;
 };
 
 namespace {
 
-void DeclareProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, const char* pDataType)
-{
-    FBPropertyData& lData = FBPropertyAccess::Data(pProperty);
-    lData.name = pName ? pName : "";
-    lData.dataTypeName = pDataType ? pDataType : "";
-    lData.owner = pParent;
-}
-
-void AddToOwner(FBProperty& pProperty)
-{
-    FBPropertyData& lData = FBPropertyAccess::Data(pProperty);
-    if (lData.owner) lData.owner->PropertyAdd(&pProperty);
-}
+// Gives the SDK's own code the host's side of wrappers and the type counter.
+struct FBStandIn : FBPlug {
+    static HostProperty& Host(const FBProperty& pProperty)
+    {
+        return *static_cast<HostProperty*>(pProperty.GetHIObject());
+    }
+    static int& TypeCounter() { return mGlobalTypeInfo; }
+};
 
 // Declares a property of one of the SDK's own classes, with its default.
-template <class tProperty, class tValue>
-void DeclareSdkProperty(tProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
+template <class tValue> void DeclareSdkProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
 {
-    DeclareProperty(pProperty, pParent, pName, "");
-    FBPropertyAccess::Data(pProperty).declaredBySdk = true;
-    AddToOwner(pProperty);
-    pProperty = pDefault;
-}
-
-double Clamped(const FBPropertyData& pData, double pValue)
-{
-    if (pData.forceMin && pValue < pData.min) return pData.min;
-    if (pData.forceMax && pValue > pData.max) return pData.max;
-    return pValue;
+    pParent->PropertyAdd(pProperty.CreateInternal(pParent, pName));
+    FBStandIn::Host(pProperty).declaredBySdk = true;
+    pProperty.SetData(&pDefault);
 }
 
 } // namespace
 
 ////////////////////////////////////////////////////////////////////////////////
-// FBString
+// FBString and FBColorAndAlpha
 
-FBString::FBString(const char* pString) : mString(strdup(pString ? pString : "")) {}
-FBString::FBString(const FBString& pString) : mString(strdup(pString.mString)) {}
-FBString& FBString::operator=(const FBString& pString)
+FBString::FBString() : mStr(strdup("")) {}
+FBString::FBString(const char* pString) : mStr(strdup(pString ? pString : "")) {}
+FBString::FBString(const FBString& pString) : mStr(strdup(pString.mStr)) {}
+FBString::~FBString() { free(mStr); }
+FBString::operator char*() const { return mStr; }
+FBString::operator const char*() const { return mStr; }
+const FBString& FBString::operator=(const char* pString)
 {
-    if (this != &pString) {
-        char* lCopy = strdup(pString.mString);
-        free(mString);
-        mString = lCopy;
-    }
+    char* lCopy = strdup(pString ? pString : "");
+    free(mStr);
+    mStr = lCopy;
     return *this;
 }
-FBString::~FBString() { free(mString); }
-FBString::operator const char*() const { return mString; }
+const FBString& FBString::operator=(const FBString& pString)
+{
+    if (this != &pString) *this = pString.mStr;
+    return *this;
+}
+
+FBColorAndAlpha::FBColorAndAlpha() : FBColorAndAlpha(0.0, 0.0, 0.0, 1.0) {}
+FBColorAndAlpha::FBColorAndAlpha(double* pValue) : FBVector4<double>() { std::copy(pValue, pValue + 4, mValue); }
+FBColorAndAlpha::FBColorAndAlpha(double pRed, double pGreen, double pBlue, double pAlpha)
+    : FBVector4<double>{{pRed, pGreen, pBlue, pAlpha}}
+{
+}
+FBColorAndAlpha::FBColorAndAlpha(const FBColorAndAlpha& pVector) = default;
+const FBColorAndAlpha& FBColorAndAlpha::operator=(const FBColorAndAlpha& pVector)
+{
+    std::copy(pVector.mValue, pVector.mValue + 4, mValue);
+    return *this;
+}
+void FBColorAndAlpha::operator=(double* pValue) { std::copy(pValue, pValue + 4, mValue); }
+double& FBColorAndAlpha::operator[](int pIndex) { return mValue[pIndex]; }
+FBColorAndAlpha::operator double*() const { return const_cast<double*>(mValue); }
+
+////////////////////////////////////////////////////////////////////////////////
+// FBPlug
+
+FBWrapperHolder::~FBWrapperHolder() = default;
+
+int FBPlug::mGlobalTypeInfo = 1;
+int FBPlug::TypeInfo = FBPlug::mGlobalTypeInfo++;
+const char* FBPlug::ClassGroupName = "FBPlug";
+
+FBPlug::FBPlug(HIObject pObject) : mAllocated(false), mObject(pObject), mSDKComponent(false) {}
+FBPlug::~FBPlug()
+{
+    if (mSDKComponent && mObject) mObject->Destroy();
+}
+HIObject FBPlug::GetHIObject() const { return mObject; }
+bool FBPlug::SetHIObject(HIObject pObject, bool pSDKComponent)
+{
+    mObject = pObject;
+    mSDKComponent = pSDKComponent;
+    return true;
+}
+const char* FBPlug::ClassName() { return "FBPlug"; }
+bool FBPlug::Is(int pTypeId) { return pTypeId == TypeInfo; }
+int FBPlug::GetTypeId() { return TypeInfo; }
+HIObject FBPlug::IQuery(kInterfaceID, int) { return nullptr; }
+void FBPlug::Destroy(int) { FBDelete(); }
+void FBPlug::FBDelete() {}
 
 ////////////////////////////////////////////////////////////////////////////////
 // Properties
 
-FBProperty::FBProperty() : mData(new FBPropertyData) {}
-FBProperty::~FBProperty() { delete mData; }
+FBClassImplementation(FBProperty);
+
+FBProperty::FBProperty() : FBPlug(nullptr), mParent(nullptr) { SetHIObject(new HostProperty(this), true); }
 
 FBProperty* FBProperty::CreateInternal(FBComponent* pParent, const char* pName, fbExternalGetSetHandler,
                                        fbExternalGetSetHandler)
 {
-    DeclareProperty(*this, pParent, pName, "");
-    mData->internal = true;
+    HostProperty& lHost = FBStandIn::Host(*this);
+    mName = pName;
+    mParent = pParent;
+    lHost.type = GetPropertyType();
+    lHost.internal = true;
     return this;
 }
 
-const char* FBProperty::GetName() const { return mData->name.c_str(); }
-FBPropertyType FBProperty::GetPropertyType() const { return kFBPT_unknown; }
-const char* FBProperty::GetPropertyTypeName() const { return mData->dataTypeName.c_str(); }
-bool FBProperty::IsInternal() const { return mData->internal; }
+const char* FBProperty::GetName() { return mName; }
+FBPropertyType FBProperty::GetPropertyType() { return kFBPT_unknown; }
+const char* FBProperty::GetPropertyTypeName() { return FBStandIn::Host(*this).dataTypeName.c_str(); }
+bool FBProperty::IsInternal() const { return FBStandIn::Host(*this).internal; }
+void FBProperty::SetData(void* pData) { WriteValue(FBStandIn::Host(*this), pData); }
+void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const { ReadValue(FBStandIn::Host(*this), pData, pSize); }
 
-bool FBProperty::SetData(void* pData)
+void FBProperty::SetMinMax(double pMin, double pMax, bool pForceMinClamp, bool pForceMaxClamp)
 {
-    if (!pData) return false;
-    const FBPropertyType lType = GetPropertyType();
-    switch (lType) {
-    case kFBPT_int:
-    case kFBPT_enum: mData->values[0] = Clamped(*mData, *static_cast<const int*>(pData)); break;
-    case kFBPT_bool: mData->values[0] = *static_cast<const bool*>(pData) ? 1.0 : 0.0; break;
-    case kFBPT_double: mData->values[0] = Clamped(*mData, *static_cast<const double*>(pData)); break;
-    case kFBPT_ColorRGBA: std::memcpy(mData->values, pData, sizeof(mData->values)); break;
-    case kFBPT_charptr: {
-        const char* lText = *static_cast<const char* const*>(pData);
-        mData->text = lText ? lText : "";
-        break;
-    }
-    default: return false;
-    }
-    return true;
+    HostProperty& lHost = FBStandIn::Host(*this);
+    lHost.hasRange = true;
+    lHost.min = pMin;
+    lHost.max = pMax;
+    lHost.forceMin = pForceMinClamp;
+    lHost.forceMax = pForceMaxClamp;
 }
 
-bool FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const
+void FBPropertyString::operator=(const char* pValue) { SetData(&pValue); }
+FBPropertyString::operator const char*() const
 {
-    const FBPropertyType lType = GetPropertyType();
-    if (!pData || pSize < ValueSize(lType)) return false;
-    switch (lType) {
-    case kFBPT_int:
-    case kFBPT_enum: *static_cast<int*>(pData) = SaturatingInt(mData->values[0]); break;
-    case kFBPT_bool: *static_cast<bool*>(pData) = mData->values[0] != 0.0; break;
-    case kFBPT_double: *static_cast<double*>(pData) = mData->values[0]; break;
-    case kFBPT_ColorRGBA: std::memcpy(pData, mData->values, sizeof(mData->values)); break;
-    case kFBPT_charptr: *static_cast<const char**>(pData) = mData->text.c_str(); break;
-    default: return false;
-    }
-    return true;
-}
-
-void FBProperty::SetMinMax(double pMin, double pMax, bool pForceMin, bool pForceMax)
-{
-    mData->hasRange = true;
-    mData->min = pMin;
-    mData->max = pMax;
-    mData->forceMin = pForceMin;
-    mData->forceMax = pForceMax;
-}
-
-FBPropertyString::FBPropertyString() {}
-FBPropertyType FBPropertyString::GetPropertyType() const { return kFBPT_charptr; }
-FBPropertyString::operator FBString() const
-{
-    const char* lText = nullptr;
+    char* lText = nullptr;
     GetData(&lText, sizeof(lText));
-    return FBString(lText);
-}
-FBPropertyString& FBPropertyString::operator=(const char* pText)
-{
-    SetData(&pText);
-    return *this;
+    return lText;
 }
 
-bool FBPropertyAnimatable::Init(FBComponent* pParent, const char* pName, const char* pDataType,
-                                const double* pDefault)
+FBPropertyAnimatable* FBPropertyAnimatable::Init(FBBox* pOwner, const char* pName, const char* pType, double* pInit)
 {
-    DeclareProperty(*this, pParent, pName, pDataType);
-    FBPropertyData& lData = FBPropertyAccess::Data(*this);
-    if (pDefault) std::copy(pDefault, pDefault + ValueCount(GetPropertyType()), lData.values);
-    AddToOwner(*this);
-    return true;
+    CreateInternal(pOwner, pName);
+    HostProperty& lHost = FBStandIn::Host(*this);
+    lHost.dataTypeName = pType ? pType : "";
+    if (pInit) std::copy(pInit, pInit + ValueCount(lHost.type), lHost.values);
+    if (pOwner) pOwner->PropertyAdd(this);
+    return this;
+}
+
+const char* FBPropertyAnimatable::GetDataTypeName() { return GetPropertyTypeName(); }
+void FBPropertyAnimatable::SetData(void* pData) { FBProperty::SetData(pData); }
+void FBPropertyAnimatable::GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo) const
+{
+    FBProperty::GetData(pData, pSize, pEvalInfo);
+}
+
+#if FBSDK_STANDIN_YEAR < 2019
+template <class tType, FBPropertyType pPT> void FBPropertyBaseAnimatable<tType, pPT>::operator=(tType pValue)
+{
+    SetData(&pValue);
+}
+
+template <class tType, FBPropertyType pPT> FBPropertyBaseAnimatable<tType, pPT>::operator tType() const
+{
+    tType lValue = tType();
+    GetData(&lValue, sizeof(lValue));
+    return lValue;
+}
+
+template class FBPropertyBaseAnimatable<double, kFBPT_double>;
+template class FBPropertyBaseAnimatable<int, kFBPT_int>;
+template class FBPropertyBaseAnimatable<FBColorAndAlpha, kFBPT_ColorRGBA>;
+#endif
+
+FBPropertyManager::FBPropertyManager() : mLocalPtr(new DataFBPropertyManager) {}
+FBPropertyManager::~FBPropertyManager() { delete mLocalPtr; }
+
+FBProperty* FBPropertyManager::Find(const char* pPropertyName, bool)
+{
+    if (!pPropertyName) return nullptr;
+    for (FBProperty* lProperty : mLocalPtr->properties)
+        if (std::strcmp(lProperty->GetName(), pPropertyName) == 0) return lProperty;
+    return nullptr;
+}
+
+int FBPropertyManager::GetCount() { return static_cast<int>(mLocalPtr->properties.size()); }
+
+FBProperty* FBPropertyManager::operator[](int pIndex)
+{
+    if (pIndex < 0 || pIndex >= GetCount()) return nullptr;
+    return mLocalPtr->properties[static_cast<size_t>(pIndex)];
 }
 
 ////////////////////////////////////////////////////////////////////////////////
-// Objects
+// Components
 
-int FBPlug::mGlobalTypeInfo = 1;
-int FBPlug::TypeInfo = FBPlug::mGlobalTypeInfo++;
 int FBComponent::TypeInfo = FBPlug::mGlobalTypeInfo++;
 int FBBox::TypeInfo = FBPlug::mGlobalTypeInfo++;
+int FBModel::TypeInfo = FBPlug::mGlobalTypeInfo++;
+int FBCamera::TypeInfo = FBPlug::mGlobalTypeInfo++;
 int FBHUDElement::TypeInfo = FBPlug::mGlobalTypeInfo++;
+int FBSystem::TypeInfo = FBPlug::mGlobalTypeInfo++;
 
-FBPlug::FBPlug(HIObject pObject) : mObject(pObject ? pObject : new IObject(this)) {}
-FBPlug::~FBPlug()
+FBComponent::FBComponent(HIObject pObject) : FBPlug(pObject), mLocalPtr(nullptr)
 {
-    if (mObject->mPlug == this) delete mObject;
+    if (!mObject) SetHIObject(new HostObject(this), true);
 }
-const char* FBPlug::ClassName() { return "FBPlug"; }
-bool FBPlug::Is(int pTypeId) { return pTypeId == FBPlug::TypeInfo; }
-int FBPlug::GetTypeId() { return FBPlug::TypeInfo; }
-HIObject FBPlug::GetHIObject() const { return mObject; }
-
-FBComponent::FBComponent(HIObject pObject)
-    : FBPlug(pObject), mAllocated(false), mComponentData(new FBComponentData)
-{
-}
-FBComponent::~FBComponent() { delete mComponentData; }
-const char* FBComponent::ClassName() { return "FBComponent"; }
-bool FBComponent::Is(int pTypeId) { return pTypeId == FBComponent::TypeInfo || FBPlug::Is(pTypeId); }
-int FBComponent::GetTypeId() { return FBComponent::TypeInfo; }
+FBComponent::~FBComponent() = default;
+bool FBComponent::FBCreate() { return true; }
+void FBComponent::FBDestroy() { ++TheCounters().componentDestroys; }
 void FBComponent::FBDelete()
 {
     FBDestroy();
     if (mAllocated) delete this;
 }
-bool FBComponent::FBCreate() { return true; }
-void FBComponent::FBDestroy() { ++TheCounters().componentDestroys; }
-const char* FBComponent::FbxGetObjectSubType() { return ""; }
 int FBComponent::PropertyAdd(FBProperty* pProperty)
 {
-    std::vector<FBProperty*>& lList = mComponentData->properties;
+    std::vector<FBProperty*>& lList = PropertyList.mLocalPtr->properties;
     if (!pProperty) return -1;
     const auto lFound = std::find(lList.begin(), lList.end(), pProperty);
     if (lFound != lList.end()) return static_cast<int>(lFound - lList.begin());
     lList.push_back(pProperty);
     return static_cast<int>(lList.size() - 1);
 }
+const char* FBComponent::ClassName() { return "FBComponent"; }
+bool FBComponent::Is(int pTypeId) { return pTypeId == TypeInfo || FBPlug::Is(pTypeId); }
+int FBComponent::GetTypeId() { return TypeInfo; }
 
-void* FBComponent::operator new(size_t pSize)
+void* FBComponent::operator new(size_t stAllocateBlock)
 {
-    void* lMemory = ::operator new(pSize);
+    void* lMemory = ::operator new(stAllocateBlock);
     ++TheCounters().liveComponents;
     return lMemory;
 }
 
-void FBComponent::operator delete(void* pObject)
+void FBComponent::operator delete(void* pvMem)
 {
-    if (!pObject) return;
+    if (!pvMem) return;
     --TheCounters().liveComponents;
-    ::operator delete(pObject);
+    ::operator delete(pvMem);
 }
 
-FBBox::FBBox(HIObject pObject) : FBComponent(pObject) {}
-FBBox::~FBBox() {}
+void* FBComponent::operator new(size_t stAllocateBlock, int, const char*, int) { return operator new(stAllocateBlock); }
+#if FBSDK_STANDIN_YEAR >= 2020
+void FBComponent::operator delete(void* pvMem, int, const char*, int) { operator delete(pvMem); }
+#endif
 
-FBCamera::FBCamera(const char*, HIObject pObject) : FBBox(pObject)
+FBBox::FBBox(const char* pName, HIObject pObject) : FBComponent(pObject), mLocalPtr(nullptr) { mName = pName; }
+FBBox::~FBBox() = default;
+const char* FBBox::FbxGetObjectSubType() { return ""; }
+
+FBModel::FBModel(const char* pName, HIObject pObject) : FBBox(pName, pObject), mLocalPtr(nullptr) {}
+FBModel::~FBModel() = default;
+
+FBCamera::FBCamera(const char* pName, HIObject pObject) : FBModel(pName, pObject), mLocalPtr(nullptr)
 {
     DeclareSdkProperty(ResolutionWidth, this, "Resolution Width", 640.0);
     DeclareSdkProperty(ResolutionHeight, this, "Resolution Height", 480.0);
 }
-FBCamera::~FBCamera() {}
+FBCamera::~FBCamera() = default;
 
-FBViewingOptions::FBViewingOptions() : mViewingOptionsData(new FBViewingOptionsData) {}
-FBViewingOptions::~FBViewingOptions() { delete mViewingOptionsData; }
-FBCamera* FBViewingOptions::GetViewingCamera() { return mViewingOptionsData->camera; }
-
-FBHUDElement::FBHUDElement(const char*, HIObject pObject) : FBBox(pObject)
+FBHUDElement::FBHUDElement(const char* pName, HIObject pObject) : FBBox(pName, pObject), mLocalPtr(nullptr)
 {
-    DeclareSdkProperty(Show, this, "Show", true);
+    DeclareSdkProperty(Visibility, this, "Visibility", false);
+    DeclareSdkProperty(Show, this, "Show", false);
+    DeclareSdkProperty(Justification, this, "Justification", static_cast<int>(kFBHUDLeft));
+    DeclareSdkProperty(HorizontalDock, this, "Horizontal Dock", static_cast<int>(kFBHUDLeft));
+    DeclareSdkProperty(VerticalDock, this, "Vertical Dock", static_cast<int>(kFBHUDBottom));
     DeclareSdkProperty(X, this, "X", 0.0);
     DeclareSdkProperty(Y, this, "Y", 0.0);
+    DeclareSdkProperty(PositionByPercent, this, "Position By Percent", false);
+    DeclareSdkProperty(ScaleByPercent, this, "Scale By Percent", false);
     DeclareSdkProperty(Width, this, "Width", 20.0);
     DeclareSdkProperty(Height, this, "Height", 20.0);
     DeclareSdkProperty(ScaleUniformly, this, "Scale Uniformly", false);
-    DeclareSdkProperty(HorizontalPlacement, this, "Horizontal Placement", kFBHUDLeft);
-    DeclareSdkProperty(VerticalPlacement, this, "Vertical Placement", kFBHUDBottom);
 }
-FBHUDElement::~FBHUDElement() {}
+FBHUDElement::~FBHUDElement() = default;
 void FBHUDElement::GetIntrinsicDimension(FBViewingOptions*, int& pWidth, int& pHeight)
 {
     pWidth = 0;
@@ -343,31 +422,58 @@ void FBHUDElement::GetIntrinsicDimension(FBViewingOptions*, int& pWidth, int& pH
 }
 void FBHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect&) {}
 
-FBSystem::FBSystem() {}
-FBSystem::~FBSystem() {}
+FBSystem::FBSystem() : FBComponent(nullptr), mLocalPtr(nullptr) {}
+FBSystem::~FBSystem() = default;
+
+//! The stand-in host's viewing options: a camera that the host may take away.
+class StandInViewingOptions : public FBViewingOptions {
+public:
+    FBCamera* mCamera = nullptr;
+};
+
+FBCamera* FBViewingOptions::GetViewingCamera() { return static_cast<StandInViewingOptions*>(this)->mCamera; }
+FBViewingOptions::FBViewingOptions() = default;
 
 ////////////////////////////////////////////////////////////////////////////////
-// Registration and libraries
+// Registry and libraries
 
 bool FBObject_Register(const char* pGroupName, const char* pEntryName, const char* pDescription,
-                       kFBObjectCreateCallback pCallback, bool, const char*)
+                       kObjectCreatorFnc pCreatorFnc, bool, const char*)
 {
     ++TheCounters().registerCalls;
-    const bool lTaken = pGroupName && pEntryName && pCallback;
-    if (lTaken) TheRegistry().push_back({pGroupName, pEntryName, pDescription ? pDescription : "", pCallback});
+    const bool lTaken = pGroupName && pEntryName && pCreatorFnc;
+    if (lTaken) TheRegistry().push_back({pGroupName, pEntryName, pDescription ? pDescription : "", pCreatorFnc});
     if (TheRegisterObserver()) TheRegisterObserver()();
     return lTaken;
 }
 
-FBLibraryBase::FBLibraryBase() { ++TheCounters().liveLibraries; }
-bool FBLibraryBase::IQuery(int) { return false; }
-void FBLibraryBase::Destroy() {}
-FBLibraryBase::~FBLibraryBase() { --TheCounters().liveLibraries; }
+FBComponent* FBGetFBComponent(HIObject pObject, bool)
+{
+    const HostObject* lHost = dynamic_cast<HostObject*>(pObject);
+    return lHost ? dynamic_cast<FBComponent*>(lHost->mWrapper) : nullptr;
+}
 
-} // namespace ORSDK2016
+FBLibraryBase::FBLibraryBase()
+    : mLibrary_Open(nullptr), mLibrary_Ready(nullptr), mLibrary_Close(nullptr), mLibrary_Release(nullptr)
+{
+    ++TheCounters().liveLibraries;
+}
+FBLibraryBase::~FBLibraryBase() { --TheCounters().liveLibraries; }
+HIObject FBLibraryBase::IQuery(kInterfaceID, int) { return nullptr; }
+void FBLibraryBase::Destroy(int) {}
+bool FBLibraryBase::LibInit() { return true; }
+bool FBLibraryBase::LibOpen() { return true; }
+bool FBLibraryBase::LibReady() { return true; }
+bool FBLibraryBase::LibClose() { return true; }
+bool FBLibraryBase::LibRelease() { return true; }
+
+} // namespace FBSDKNamespace
 
 ////////////////////////////////////////////////////////////////////////////////
 // Host side
+
+//! The error handle the host hands to LIBRARY_INIT.
+class IError {};
 
 namespace fbhost {
 
@@ -376,6 +482,7 @@ int RegisterCallCount() { return TheCounters().registerCalls; }
 int LiveComponentCount() { return TheCounters().liveComponents; }
 int ComponentDestroyCount() { return TheCounters().componentDestroys; }
 int LiveLibraryCount() { return TheCounters().liveLibraries; }
+int NextTypeId() { return FBStandIn::TypeCounter(); }
 void SetRegisterObserver(RegisterObserver pObserver) { TheRegisterObserver() = std::move(pObserver); }
 
 std::unique_ptr<PluginLibrary> PluginLibrary::Load(const std::string& pPath, std::string& pError)
@@ -387,12 +494,13 @@ std::unique_ptr<PluginLibrary> PluginLibrary::Load(const std::string& pPath, std
         return nullptr;
     }
     std::unique_ptr<PluginLibrary> lLibrary(new PluginLibrary(lHandle));
-    auto lInit = reinterpret_cast<bool (*)()>(lLibrary->Symbol("LIBRARY_INIT"));
+    auto lInit = reinterpret_cast<bool (*)(HIError)>(lLibrary->Symbol("LIBRARY_INIT"));
     if (!lInit) {
         pError = pPath + " exports no LIBRARY_INIT: it is not a plug-in of this host";
         return nullptr;
     }
-    if (!lInit()) {
+    static IError sError;
+    if (!lInit(&sError)) {
         pError = pPath + ": LIBRARY_INIT answered false";
         return nullptr;
     }
@@ -403,12 +511,10 @@ PluginLibrary::~PluginLibrary() { dlclose(mHandle); }
 
 void* PluginLibrary::Symbol(const char* pName) const { return dlsym(mHandle, pName); }
 
-FBPlug* FromHandle(HIObject pObject) { return pObject ? pObject->mPlug : nullptr; }
-
 FBHUDElement* CreateElement(const RegistryEntry& pEntry, const char* pName)
 {
     if (!pEntry.create) return nullptr;
-    return dynamic_cast<FBHUDElement*>(FromHandle(pEntry.create(nullptr, pName, nullptr)));
+    return dynamic_cast<FBHUDElement*>(FBGetFBComponent(pEntry.create(nullptr, pName, nullptr)));
 }
 
 void DestroyElement(FBComponent* pComponent)
@@ -420,23 +526,29 @@ void DestroyElement(FBComponent* pComponent)
 
 std::vector<FBProperty*> Properties(FBComponent* pComponent)
 {
-    return pComponent ? FBComponentAccess::Data(*pComponent).properties : std::vector<FBProperty*>();
+    std::vector<FBProperty*> lProperties;
+    if (!pComponent) return lProperties;
+    for (int i = 0; i < pComponent->PropertyList.GetCount(); ++i) lProperties.push_back(pComponent->PropertyList[i]);
+    return lProperties;
 }
 
-bool IsDeclaredBySdk(const FBProperty* pProperty) { return FBPropertyAccess::Data(*pProperty).declaredBySdk; }
+bool IsDeclaredBySdk(const FBProperty* pProperty) { return FBStandIn::Host(*pProperty).declaredBySdk; }
 
 FBProperty* FindProperty(FBComponent* pComponent, const std::string& pName)
 {
-    for (FBProperty* lProperty : Properties(pComponent))
-        if (pName == lProperty->GetName()) return lProperty;
-    return nullptr;
+    return pComponent ? pComponent->PropertyList.Find(pName.c_str()) : nullptr;
 }
 
 std::optional<Range> PropertyRange(const FBProperty* pProperty)
 {
-    const FBPropertyData& lData = FBPropertyAccess::Data(*pProperty);
-    if (!lData.hasRange) return std::nullopt;
-    return Range{lData.min, lData.max};
+    const HostProperty& lHost = FBStandIn::Host(*pProperty);
+    if (!lHost.hasRange) return std::nullopt;
+    return Range{lHost.min, lHost.max};
+}
+
+FBHUDElement::Rect HudRect(double pX, double pY, double pWidth, double pHeight)
+{
+    return {pX, pY, pWidth, pHeight, 1.0, 1.0};
 }
 
 namespace {
@@ -494,16 +606,16 @@ bool ParseBool(const std::string& pText, bool& pValue)
 
 std::string FormatValue(const FBProperty* pProperty)
 {
-    const FBPropertyData& lData = FBPropertyAccess::Data(*pProperty);
-    switch (pProperty->GetPropertyType()) {
+    const HostProperty& lHost = FBStandIn::Host(*pProperty);
+    switch (lHost.type) {
     case kFBPT_int:
-    case kFBPT_enum: return std::to_string(SaturatingInt(lData.values[0]));
-    case kFBPT_bool: return lData.values[0] != 0.0 ? "true" : "false";
-    case kFBPT_double: return FormatNumber(lData.values[0]);
+    case kFBPT_enum: return std::to_string(SaturatingInt(lHost.values[0]));
+    case kFBPT_bool: return lHost.values[0] != 0.0 ? "true" : "false";
+    case kFBPT_double: return FormatNumber(lHost.values[0]);
     case kFBPT_ColorRGBA:
-        return FormatNumber(lData.values[0]) + "," + FormatNumber(lData.values[1]) + "," +
-               FormatNumber(lData.values[2]) + "," + FormatNumber(lData.values[3]);
-    case kFBPT_charptr: return lData.text;
+        return FormatNumber(lHost.values[0]) + "," + FormatNumber(lHost.values[1]) + "," +
+               FormatNumber(lHost.values[2]) + "," + FormatNumber(lHost.values[3]);
+    case kFBPT_charptr: return lHost.text;
     default: return "";
     }
 }
@@ -521,7 +633,8 @@ bool ParseAndSet(FBProperty* pProperty, const std::string& pText, tParse pParse,
         pError = "\"" + std::string(pProperty->GetName()) + "\" takes " + pTakes + ", not \"" + pText + "\"";
         return false;
     }
-    return pProperty->SetData(&lValue);
+    pProperty->SetData(&lValue);
+    return true;
 }
 
 bool ParseColorValue(const std::string& pText, FBColorAndAlpha& pColor) { return ParseColor(pText, pColor.mValue); }
@@ -530,7 +643,7 @@ bool ParseColorValue(const std::string& pText, FBColorAndAlpha& pColor) { return
 
 bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pError)
 {
-    switch (pProperty->GetPropertyType()) {
+    switch (FBStandIn::Host(*pProperty).type) {
     case kFBPT_int:
     case kFBPT_enum: return ParseAndSet<int>(pProperty, pText, ParseNumber<int>, "an integer", pError);
     case kFBPT_bool: return ParseAndSet<bool>(pProperty, pText, ParseBool, "true or false", pError);
@@ -541,7 +654,8 @@ bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pE
                                             "a colour as four numbers R,G,B,A such as 0.6,0.8,1,1", pError);
     case kFBPT_charptr: {
         const char* lText = pText.c_str();
-        return pProperty->SetData(&lText);
+        pProperty->SetData(&lText);
+        return true;
     }
     default:
         pError = "\"" + std::string(pProperty->GetName()) + "\" cannot be set";
@@ -549,12 +663,14 @@ bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pE
     }
 }
 
-Viewer::Viewer() : mOptions(new FBViewingOptions), mCamera(new FBCamera("Producer Perspective"))
+Viewer::Viewer() : mOptions(new StandInViewingOptions), mCamera(new FBCamera("Producer Perspective"))
 {
-    FBViewingOptionsAccess::Data(*mOptions).camera = mCamera;
+    mOptions->mCamera = mCamera;
 }
 
 Viewer::~Viewer() { RemoveCamera(); }
+
+FBViewingOptions* Viewer::Options() { return mOptions.get(); }
 
 void Viewer::SetCameraResolution(double pWidth, double pHeight)
 {
@@ -567,7 +683,7 @@ void Viewer::RemoveCamera()
 {
     delete mCamera;
     mCamera = nullptr;
-    FBViewingOptionsAccess::Data(*mOptions).camera = nullptr;
+    mOptions->mCamera = nullptr;
 }
 
 } // namespace fbhost

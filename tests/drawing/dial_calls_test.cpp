@@ -421,7 +421,7 @@ TEST(DialDraw, PlacementMovesTheCentre)
                               Case{"0", "1", 150.0, 40.0}, Case{"0", "-3", 150.0, 40.0}}) {
         SCOPED_TRACE(std::string("placement ") + lCase.horizontal + "/" + lCase.vertical);
         const DialRecording lDraw =
-            RecordWith({{"Horizontal Placement", lCase.horizontal}, {"Vertical Placement", lCase.vertical}});
+            RecordWith({{"Justification", lCase.horizontal}, {"Vertical Dock", lCase.vertical}});
         const Geometry lDial = {lCase.cx, lCase.cy, 100.0};
         ExpectFace(lDraw.face, lDial, kDefaultMask);
         ExpectHub(lDraw.hub, lDial, kDefaultMask);
@@ -469,6 +469,12 @@ TEST(DialDraw, ScaleLabelValuesAccumulateInSinglePrecision)
     const DialRecording lDraw = RecordWith({{"Minimum", "0"}, {"Maximum", "1"}, {"Ticks", "7"}});
     EXPECT_EQ(Texts(lDraw.scaleLabels),
               (std::vector<std::string>{"0.0", "0.1", "0.3", "0.4", "0.6", "0.7", "0.9", "1.0"}));
+
+    // Labels longer than the 31 characters of their buffer are cut there.
+    const DialRecording lHuge = RecordWith({{"Minimum", "1e38"}, {"Maximum", "3e38"}, {"Ticks", "2"}});
+    EXPECT_EQ(Texts(lHuge.scaleLabels),
+              (std::vector<std::string>{"9999999680285692465065626076917", "1999999936057138493013125215383",
+                                        "3000000005497755757778039942811"}));
 }
 
 TEST(DialDraw, DegenerateScales)
@@ -533,7 +539,10 @@ TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)
     };
     for (const Case& lCase : {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
                               Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"},
-                              Case{"-500", "-500.0"}}) {
+                              Case{"-500", "-500.0"},
+                              // Longer than the 31 characters of the readout's buffer: cut there.
+                              Case{"1e40", "1000000000000000030378602842700"},
+                              Case{"1e300", "1000000000000000052504760255204"}}) {
         const DialRecording lDraw = RecordWith({{"Value", lCase.value}});
         ASSERT_EQ(lDraw.readouts.size(), 1u) << lCase.value;
         EXPECT_EQ(lDraw.readouts[0].text, lCase.text) << "Value " << lCase.value;
@@ -574,7 +583,7 @@ TEST(DialDraw, RedrawAtAnOddWidthRepeatsItsCallsWithoutTextureWork)
 {
     Dial lDial;
     ASSERT_TRUE(lDial);
-    const ORSDK2016::FBHUDElement::Rect lOddRect = {50.0, 40.0, 201.0, 201.0};
+    const FBHUDElement::Rect lOddRect = fbhost::HudRect(50.0, 40.0, 201.0, 201.0);
     const auto lStream = [](const DialRecording& pDraw) {
         std::vector<std::string> lCalls;
         for (const GlCall& lCall : pDraw.raw.calls) lCalls.push_back((lCall.byFtgl ? "FTGL " : "") + Describe(lCall));

@@ -57,7 +57,7 @@ private:
     std::thread mThread;
 };
 
-const KestDialHUDElement& AsDial(const ORSDK2016::FBHUDElement* pElement)
+const KestDialHUDElement& AsDial(const FBHUDElement* pElement)
 {
     return *static_cast<const KestDialHUDElement*>(pElement);
 }
@@ -89,7 +89,7 @@ void Dial::Set(const std::string& pProperty, const std::string& pText)
     if (!SetFromText(*mElement, pProperty, pText, lError)) ADD_FAILURE() << lError;
 }
 
-void Dial::Draw(ORSDK2016::FBHUDElement::Rect pRect)
+void Dial::Draw(FBHUDElement::Rect pRect)
 {
     static fbhost::Viewer sViewer;
     const ::testing::TestInfo* lTest = ::testing::UnitTest::GetInstance()->current_test_info();

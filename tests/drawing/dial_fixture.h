@@ -21,21 +21,21 @@ public:
 
     //! False (after a test failure) when the plug-in or the element could not be made.
     explicit operator bool() const { return mElement != nullptr; }
-    ORSDK2016::FBHUDElement& Element() { return *mElement; }
+    FBHUDElement& Element() { return *mElement; }
 
     //! Sets a property from text as a user would; a failure to do so fails the test.
     void Set(const std::string& pProperty, const std::string& pText);
 
     //! One redraw into pRect with the current context (if any); the test process ends with a
     //! message when it does not return within a minute.
-    void Draw(ORSDK2016::FBHUDElement::Rect pRect = kDialRect);
+    void Draw(FBHUDElement::Rect pRect = kDialRect);
 
     const FTFont* ReadoutFace() const;
     const FTFont* ScaleFace() const;
     const FTFont* LabelFace() const;
 
 private:
-    ORSDK2016::FBHUDElement* mElement;
+    FBHUDElement* mElement;
 };
 
 } // namespace kesttest

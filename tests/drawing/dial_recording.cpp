@@ -44,7 +44,7 @@ template <class tText> std::vector<tText> ByFace(const std::vector<tText>& pText
 
 } // namespace
 
-DialRecording RecordDraw(Dial& pDial, ORSDK2016::FBHUDElement::Rect pRect)
+DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect)
 {
     DialRecording lDraw;
     SetViewportAnswer(kRecordedViewport);

@@ -39,7 +39,7 @@ struct DialRecording {
 
 //! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording
 //! that overflowed or holds other than seven primitives fails the test.
-DialRecording RecordDraw(Dial& pDial, ORSDK2016::FBHUDElement::Rect pRect = kDialRect);
+DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect = kDialRect);
 
 } // namespace kesttest
 

@@ -73,7 +73,7 @@ namespace {
 const char* const kOratorResource = ":/resources/OratorStd.otf";
 const char* const kArialResource = ":/resources/Arial.ttf";
 
-using Element = std::unique_ptr<KestDialHUDElement, void (*)(ORSDK2016::FBComponent*)>;
+using Element = std::unique_ptr<KestDialHUDElement, void (*)(FBComponent*)>;
 
 Element CreateElement()
 {

@@ -76,7 +76,8 @@ TEST(HudhostRun, ListShowsTheEntryAndTheOwnPropertiesBeforeTheInheritedOnes)
     ASSERT_NE(lInherited, std::string::npos) << lOut;
     for (const char* lName : {"Mask Color", "Font Color", "Minimum", "Maximum", "Value", "Spread", "Ticks", "Label"})
         EXPECT_LT(lOut.find(std::string("\n  ") + lName + " "), lInherited) << lName;
-    for (const char* lName : {"Show", "Scale Uniformly", "Horizontal Placement"})
+    for (const char* lName : {"Visibility", "Show", "Justification", "Horizontal Dock", "Vertical Dock", "X", "Y",
+                              "Position By Percent", "Scale By Percent", "Width", "Height", "Scale Uniformly"})
         EXPECT_GT(lOut.find(std::string("\n  ") + lName + " "), lInherited) << lName;
     EXPECT_EQ(lOut.find("Intrinsic"), std::string::npos) << "printed without --camera";
 }
@@ -114,14 +115,14 @@ TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
     const RunResult lNearMiss = RunHudhost("--set 'mask colour=0,0,1,1'");
     EXPECT_EQ(lNearMiss.status, 2);
     EXPECT_EQ(lNearMiss.err, "hudhost: --set: unknown property \"mask colour\". Did you mean \"Mask Color\"?\n");
-    ExpectOneErrorLine(RunHudhost("--set 'horizontal placment=2'"), 2, "Did you mean \"Horizontal Placement\"?");
+    ExpectOneErrorLine(RunHudhost("--set 'justificaton=2'"), 2, "Did you mean \"Justification\"?");
 
     // Names that differ only in case set the property they name, own and inherited alike.
     const RunResult lListed =
-        RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical placement=1' --list");
+        RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical dock=1' --list");
     ASSERT_EQ(lListed.status, 0) << lListed.err;
     const std::pair<const char*, const char*> lExpected[] = {
-        {"Mask Color", "0,0,1,1"}, {"Ticks", "4"}, {"Vertical Placement", "1"}};
+        {"Mask Color", "0,0,1,1"}, {"Ticks", "4"}, {"Vertical Dock", "1"}};
     for (const auto& [lName, lValue] : lExpected) {
         const size_t lStart = lListed.out.find(std::string("\n  ") + lName + " ");
         ASSERT_NE(lStart, std::string::npos) << lName;

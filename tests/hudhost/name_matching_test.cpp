@@ -22,14 +22,18 @@ const std::vector<std::string> kPropertyNames = {"Mask Color",
                                                  "Spread",
                                                  "Ticks",
                                                  "Label",
+                                                 "Visibility",
                                                  "Show",
+                                                 "Justification",
+                                                 "Horizontal Dock",
+                                                 "Vertical Dock",
                                                  "X",
                                                  "Y",
+                                                 "Position By Percent",
+                                                 "Scale By Percent",
                                                  "Width",
                                                  "Height",
-                                                 "Scale Uniformly",
-                                                 "Horizontal Placement",
-                                                 "Vertical Placement"};
+                                                 "Scale Uniformly"};
 
 TEST(NameMatching, DistanceCountsEachEditOnceAndIgnoresCase)
 {
@@ -67,8 +71,8 @@ TEST(NameMatching, NearMissesAreSuggestedAndFarNamesAreNot)
         {"mask color", "Mask Color"},
         {"vlaue", "Value"},
         {"tick", "Ticks"},
-        {"horizontal placment", "Horizontal Placement"},
-        {"Vertcal Placemnt", "Vertical Placement"},
+        {"justificaton", "Justification"},
+        {"Vertcal Dok", "Vertical Dock"},
         {"Scale Uniform", "Scale Uniformly"},
         {"x", "X"},
     };

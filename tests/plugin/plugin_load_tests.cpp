@@ -22,12 +22,11 @@
 #include <string>
 #include <vector>
 
-using namespace ORSDK2016;
 
 namespace {
 
 const char* const kClassName = "KestDialHUDElement";
-const char* const kEntryPointSymbol = "_Z29EntryPointkestdialhudeelementN9ORSDK201615kFBDllOperationE";
+const char* const kEntryPointSymbol = "_Z29EntryPointkestdialhudeelement15kFBDllOperation";
 const char* const kTypeInfoSymbol = "_ZN18KestDialHUDElement8TypeInfoE";
 const char* const kBundledFont = ":/resources/Arial.ttf";
 
@@ -74,7 +73,7 @@ struct HostState {
     static HostState Now()
     {
         return {fbhost::RegisterCallCount(), fbhost::Registry().size(), fbhost::LiveLibraryCount(),
-                fbhost::LiveComponentCount(), FBPlug::mGlobalTypeInfo, QFile::exists(kBundledFont)};
+                fbhost::LiveComponentCount(), fbhost::NextTypeId(), QFile::exists(kBundledFont)};
     }
     bool operator==(const HostState& p) const
     {
@@ -130,7 +129,7 @@ TEST_F(PluginLoad, UnloadUnmapsTheLibraryAndKeepsTheRegistryEntry)
 TEST_F(PluginLoad, BundleTypeIdRegistrationAndLibraryObjectComeInThatOrder)
 {
     EXPECT_EQ(ElementTypeId(*mLibrary), mBefore.typeCounter);
-    EXPECT_EQ(FBPlug::mGlobalTypeInfo, mBefore.typeCounter + 1);
+    EXPECT_EQ(fbhost::NextTypeId(), mBefore.typeCounter + 1);
     EXPECT_EQ(fbhost::LiveLibraryCount(), mBefore.liveLibraries + 1);
 
     ASSERT_EQ(mAtRegistration.size(), 1u);
@@ -219,7 +218,7 @@ TEST_F(PluginElement, IsItsOwnClassAndItsSdkBasesOnly)
         {"FBBox", FBBox::TypeInfo, true},
         {"FBComponent", FBComponent::TypeInfo, true},
         {"FBPlug", FBPlug::TypeInfo, true},
-        {"next unassigned", FBPlug::mGlobalTypeInfo, false},
+        {"next unassigned", fbhost::NextTypeId(), false},
         {"zero", 0, false},
         {"negative", -1, false},
         {"largest", INT_MAX, false},
@@ -252,7 +251,7 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
         {"Label", "", kFBPT_charptr, "METER", std::nullopt},
     };
     std::vector<std::string> lOwn;
-    for (const FBProperty* lProperty : fbhost::Properties(mElement))
+    for (FBProperty* lProperty : fbhost::Properties(mElement))
         if (!fbhost::IsDeclaredBySdk(lProperty)) lOwn.emplace_back(lProperty->GetName());
     std::vector<std::string> lExpected;
     for (const auto& lCase : kProperties) lExpected.emplace_back(lCase.name);
@@ -260,7 +259,7 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
 
     for (const auto& lCase : kProperties) {
         SCOPED_TRACE(lCase.name);
-        const FBProperty* lProperty = fbhost::FindProperty(mElement, lCase.name);
+        FBProperty* lProperty = fbhost::FindProperty(mElement, lCase.name);
         ASSERT_NE(lProperty, nullptr);
         EXPECT_STREQ(lProperty->GetPropertyTypeName(), lCase.typeName);
         EXPECT_EQ(lProperty->GetPropertyType(), lCase.type);
@@ -274,9 +273,9 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
     }
 }
 
-TEST_F(PluginElement, SetsTheBaseScaleUniformlyOnCreation)
+TEST_F(PluginElement, ShowsItselfOnCreation)
 {
-    const FBProperty* lProperty = fbhost::FindProperty(mElement, "Scale Uniformly");
+    const FBProperty* lProperty = fbhost::FindProperty(mElement, "Show");
     ASSERT_NE(lProperty, nullptr);
     EXPECT_EQ(fbhost::FormatValue(lProperty), "true");
 }

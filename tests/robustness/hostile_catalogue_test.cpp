@@ -29,7 +29,7 @@
 
 namespace {
 
-using Rect = ORSDK2016::FBHUDElement::Rect;
+using Rect = FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
 constexpr size_t kMebibyte = size_t{1024} * 1024;
@@ -134,7 +134,7 @@ std::vector<HostileInput> LabelInputs()
                                          "\xDB\x9A\xDC\xDD\xDE\xDF\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xF4\xF2\xF1\xF0"
                                          "\xED\xEE";
     for (const double lWidth : {std::numeric_limits<double>::quiet_NaN(), 0.0, -200.0, 8.0, 28.0, 40.0}) {
-        const std::vector<Rect> lRects = {{50.0, 40.0, lWidth, 200.0}};
+        const std::vector<Rect> lRects = {fbhost::HudRect(50.0, 40.0, lWidth, 200.0)};
         lInputs.push_back({"row-filling Label, rect width " + Number(lWidth), {{"Label", lRowFillingLabel}}, lRects});
         lInputs.push_back({"Label of every byte, rect width " + Number(lWidth), {{"Label", lEveryByte}}, lRects});
     }
@@ -152,7 +152,7 @@ std::vector<HostileInput> RectInputs()
     const double kInf = std::numeric_limits<double>::infinity();
     std::vector<HostileInput> lInputs;
     for (const double lWidth : {0.0, -200.0, kNan, kInf, -kInf, 1e9, 1e-9, 1e308, -1e308, 4294967296.0, 511.0, 513.0})
-        lInputs.push_back({"rect width " + Number(lWidth), {}, {{50.0, 40.0, lWidth, 200.0}}});
+        lInputs.push_back({"rect width " + Number(lWidth), {}, {fbhost::HudRect(50.0, 40.0, lWidth, 200.0)}});
     const std::pair<double, double> lCorners[] = {{1e300, 1e300}, {-1e300, -1e300}, {1e300, -1e300},
                                                   {kNan, kNan},   {kInf, -kInf},    {-1e9, 1e9}};
     for (const auto& lCorner : lCorners)
@@ -160,18 +160,18 @@ std::vector<HostileInput> RectInputs()
             lInputs.push_back(
                 {"rect at (" + Number(lCorner.first) + ", " + Number(lCorner.second) + ") width " + Number(lWidth),
                  {},
-                 {{lCorner.first, lCorner.second, lWidth, kNan}}});
+                 {fbhost::HudRect(lCorner.first, lCorner.second, lWidth, kNan)}});
     // The faces are sized afresh for each radius: up to their bound, down to nothing, and back.
     lInputs.push_back({"rects of changing width",
                        {},
                        {kesttest::kDialRect,
-                        {50.0, 40.0, 1e9, 200.0},
-                        {50.0, 40.0, kNan, 200.0},
-                        {50.0, 40.0, 1e-9, 200.0},
-                        {50.0, 40.0, -200.0, 200.0},
-                        {50.0, 40.0, 0.0, 200.0},
-                        {50.0, 40.0, 2.0, 200.0},
-                        {50.0, 40.0, 4096.0, 200.0},
+                        fbhost::HudRect(50.0, 40.0, 1e9, 200.0),
+                        fbhost::HudRect(50.0, 40.0, kNan, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 1e-9, 200.0),
+                        fbhost::HudRect(50.0, 40.0, -200.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 0.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 2.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 4096.0, 200.0),
                         kesttest::kDialRect}});
     return lInputs;
 }
@@ -183,12 +183,12 @@ std::vector<HostileInput> PlacementInputs()
     for (const char* lHorizontal : kPlacements)
         for (const char* lVertical : kPlacements)
             lInputs.push_back({std::string("placement ") + lHorizontal + ", " + lVertical,
-                               {{"Horizontal Placement", lHorizontal}, {"Vertical Placement", lVertical}}});
+                               {{"Justification", lHorizontal}, {"Vertical Dock", lVertical}}});
     for (const char* lHorizontal : {"1", "-1", "-2147483648"})
         for (const char* lVertical : {"1", "2147483647"})
             lInputs.push_back({std::string("placement ") + lHorizontal + ", " + lVertical + " of a huge rect far out",
-                               {{"Horizontal Placement", lHorizontal}, {"Vertical Placement", lVertical}},
-                               {{1e300, -1e300, 1e9, 0.0}}});
+                               {{"Justification", lHorizontal}, {"Vertical Dock", lVertical}},
+                               {fbhost::HudRect(1e300, -1e300, 1e9, 0.0)}});
     return lInputs;
 }
 
@@ -207,9 +207,9 @@ std::vector<HostileInput> AllAtOnceInputs()
                             {"Mask Color", lColour},
                             {"Font Color", lColour},
                             {"Label", std::string(kMebibyte, '\xFF')},
-                            {"Horizontal Placement", "-2147483648"},
-                            {"Vertical Placement", "2147483647"}},
-                           {{lRectValue, lRectValue, lRectValue, lRectValue}}});
+                            {"Justification", "-2147483648"},
+                            {"Vertical Dock", "2147483647"}},
+                           {fbhost::HudRect(lRectValue, lRectValue, lRectValue, lRectValue)}});
     }
     return lInputs;
 }
@@ -277,7 +277,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     fbhost::Viewer lViewingOptions;
     {
         // Untimed: the renderer compiles its shaders on the first draw of a process.
-        ORSDK2016::FBHUDElement* lWarmUp = fbhost::CreateElement(*lDialClass, "Dial");
+        FBHUDElement* lWarmUp = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lWarmUp);
         Rect lRect = kesttest::kDialRect;
         lWarmUp->DrawElement(lViewingOptions.Options(), lRect);
@@ -291,7 +291,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     const std::vector<HostileInput> lInputs = GetParam().inputs();
     for (const HostileInput& lInput : lInputs) {
         SCOPED_TRACE(lInput.name);
-        ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
+        FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lElement);
         for (const Setting& lSetting : lInput.settings)
             EXPECT_TRUE(kesttest::SetFromText(*lElement, lSetting.property, lSetting.text, lError)) << lError;
@@ -337,7 +337,7 @@ TEST(HostileCamera, NaturalSizeIsDefinedForEveryResolution)
     std::string lError;
     const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;
-    ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
+    FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lElement);
     const double kInf = std::numeric_limits<double>::infinity();
     const struct {

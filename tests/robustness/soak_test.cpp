@@ -36,7 +36,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
-using Rect = ORSDK2016::FBHUDElement::Rect;
+using Rect = FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
 constexpr int kIterations = 10000;
@@ -106,7 +106,7 @@ const fbhost::RegistryEntry* DialClass()
 bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& pViewingOptions, Rect pRect,
                        double pValue)
 {
-    ORSDK2016::FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
+    FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
     if (!lElement) return false;
     const bool lSet = kesttest::SetFromValue(*lElement, "Value", &pValue);
     lElement->DrawElement(pViewingOptions.Options(), pRect);
@@ -128,7 +128,7 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
     MemoryUse lAfterWarmUp{};
     for (int i = 0; i < kIterations; ++i) {
         // Each dial shows another value at another radius, so that faces are sized afresh.
-        const Rect lRect = {50.0, 40.0, 150.0 + i % 100, 200.0};
+        const Rect lRect = fbhost::HudRect(50.0, 40.0, 150.0 + i % 100, 200.0);
         ASSERT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, lRect, i % 101)) << "element " << i;
         if (i + 1 == lWarmUp) lAfterWarmUp = MemoryUse::Now();
     }
@@ -160,7 +160,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     const int lComponents = fbhost::LiveComponentCount();
 
     // A drawn dial holds glyph textures of the viewer's context.
-    ORSDK2016::FBHUDElement* lDrawn = fbhost::CreateElement(*lDialClass, "Dial");
+    FBHUDElement* lDrawn = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lDrawn);
     Rect lRect = kesttest::kDialRect;
     lDrawn->DrawElement(lViewingOptions.Options(), lRect);
@@ -169,7 +169,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     ASSERT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT);
 
     fbhost::DestroyElement(lDrawn);
-    ORSDK2016::FBHUDElement* lUndrawn = fbhost::CreateElement(*lDialClass, "Dial");
+    FBHUDElement* lUndrawn = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lUndrawn) << "no dial made with no context current";
     fbhost::DestroyElement(lUndrawn);
     EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);

@@ -36,10 +36,10 @@ int DialRegistrations()
     return static_cast<int>(std::count_if(lEntries.begin(), lEntries.end(), IsDial));
 }
 
-bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, const std::string& pText,
+bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText,
                  std::string& pError)
 {
-    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
+    FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
     if (!lProperty) {
         pError = "no property \"" + pName + "\"";
         return false;
@@ -49,10 +49,11 @@ bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, con
     return false;
 }
 
-bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, void* pValue)
+bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue)
 {
-    ORSDK2016::FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
-    return lProperty && lProperty->SetData(pValue);
+    FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
+    if (lProperty) lProperty->SetData(pValue);
+    return lProperty != nullptr;
 }
 
 } // namespace kesttest

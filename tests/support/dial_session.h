@@ -11,8 +11,8 @@
 namespace kesttest {
 
 //! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
-//! with both placement values 0).
-constexpr ORSDK2016::FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0};
+//! with both placement values 0), shown at its intrinsic size.
+constexpr FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0, 1.0, 1.0};
 
 //! The dial's registered class; null, with the reason in pError, when the plug-in does not load
 //! or registers no dial. The plug-in stays loaded until the process ends.
@@ -23,12 +23,12 @@ int DialRegistrations();
 
 //! Sets pName from pText as a user would; false, with the reason in pError, when the element
 //! has no such property or the text does not fit its type.
-bool SetFromText(ORSDK2016::FBComponent& pElement, const std::string& pName, const std::string& pText,
+bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText,
                  std::string& pError);
 
 //! Writes pValue (a value of the property's type) into pName; false when the element has no such
 //! property or the property refuses it.
-bool SetFromValue(ORSDK2016::FBComponent& pElement, const std::string& pName, void* pValue);
+bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue);
 
 } // namespace kesttest
 

@@ -1,38 +1,123 @@
 #ifndef FBSDK_FBSDK_H
 #define FBSDK_FBSDK_H
-// Stand-in for the host's Open Reality SDK header: the subset of classes, properties
-// and declaration macros that HUD element plug-ins are written against. Plug-ins include
-// only this header and link only libfbsdk.so.1, exactly as with the host's own SDK.
-// Kept to C++11 so that plug-ins built with compilers of the host's generation accept it.
+// Stand-in for the host's Open Reality SDK: the one header a plug-in includes. It declares, for
+// the classes, properties, registry and macros that HUD element plug-ins use, what the SDK's
+// public headers declare: the same names, bases, signatures, default arguments, member order
+// and macro expansions, in the SDK's namespace, which the header ends by bringing into the
+// global namespace. A plug-in that builds against it builds against the SDK of the release
+// named in fbsdk/fbversion.h. It keeps to C++11, as plug-ins of the host's generation do.
 
+#include <fbsdk/fbversion.h>
+#include <kaydara.h>
+#include <object/i/iobject.h>
+
+#include <cassert>
 #include <cstddef>
 
-#define FBSDK_DLL __attribute__((visibility("default")))
+// Exported from a plug-in: nothing up to 2018, default visibility from 2019. The SDK's own
+// declarations are imported, which on Linux needs no attribute.
+#if FBSDK_STANDIN_YEAR >= 2019
+#define K_DLLEXPORT __attribute__((visibility("default")))
+#else
+#define K_DLLEXPORT
+#endif
+#define K_DLLIMPORT
+#define FBSDK_DLL K_DLLIMPORT
 
-// The host's native object behind every SDK wrapper.
-class IObject;
-typedef IObject* HIObject;
-
-namespace ORSDK2016 {
-
-class FBComponent;
-class FBEvaluateInfo;
-class FBViewingOptions;
+K_FORWARD(IError)
+K_FORWARD(KGlobalNamedEvent)
 
 //! Operations the host passes to a plug-in's entry point.
-enum kFBDllOperation { kFBDllLoad, kFBDllUnLoad };
+enum kFBDllOperation { kFBDllLoad = 0, kFBDllUnLoad = 1 };
+
+//! Data type names of animatable properties.
+#define ANIMATIONNODE_TYPE_NUMBER "Number"
+#define ANIMATIONNODE_TYPE_INTEGER "Integer"
+#define ANIMATIONNODE_TYPE_COLOR_RGBA "ColorAndAlpha"
+
+#ifdef FBSDKUseNamespace
+namespace FBSDKNamespace {
+#endif
+
+class FBBox;
+class FBCamera;
+class FBComponent;
+class FBEvaluateInfo;
+class FBProperty;
+class FBViewingOptions;
+class DataFBComponent;
+class DataFBBox;
+class DataFBModel;
+class DataFBCamera;
+class DataFBHUDElement;
+class DataFBSystem;
+class DataFBPropertyManager;
+
+typedef kObjectCreatorFnc kFBObjectCreatorFnc;
+typedef void (*fbExternalGetSetHandler)(HIObject pObject);
 
 //! Data types of properties.
 enum FBPropertyType {
-    kFBPT_unknown, kFBPT_int, kFBPT_uint64, kFBPT_int64, kFBPT_bool, kFBPT_float,
-    kFBPT_double, kFBPT_charptr, kFBPT_enum, kFBPT_Time, kFBPT_TimeCode, kFBPT_object,
-    kFBPT_event, kFBPT_stringlist, kFBPT_Vector4D, kFBPT_Vector3D, kFBPT_ColorRGB,
-    kFBPT_ColorRGBA
+    kFBPT_unknown, kFBPT_int, kFBPT_int64, kFBPT_uint64, kFBPT_bool, kFBPT_float, kFBPT_double, kFBPT_charptr,
+    kFBPT_enum, kFBPT_Time, kFBPT_TimeCode, kFBPT_object, kFBPT_event, kFBPT_stringlist, kFBPT_Vector4D,
+    kFBPT_Vector3D, kFBPT_ColorRGB, kFBPT_ColorRGBA, kFBPT_Action, kFBPT_Reference, kFBPT_TimeSpan,
+    kFBPT_kReference, kFBPT_Vector2D
 };
 
-//! Horizontal and vertical placement of a HUD element's rectangle.
+//! Justification and docking of a HUD element.
 enum FBHUDElementHAlignment { kFBHUDLeft, kFBHUDRight, kFBHUDCenter };
-enum FBHUDElementVAlignment { kFBHUDBottom, kFBHUDVCenter };
+enum FBHUDElementVAlignment { kFBHUDBottom, kFBHUDTop, kFBHUDVCenter = kFBHUDCenter };
+
+////////////////////////////////////////////////////////////////////////////////
+// Class declaration macros
+
+// Run-time identity of an SDK class, in its body: ends with "private:".
+#define __FBClassDeclare(Name, Parent)                                                                      \
+public:                                                                                                    \
+    typedef Parent __FBParentClass;                                                                        \
+    typedef Name __FBClassType;                                                                            \
+    virtual const char* ClassName() override { return #Name; }                                             \
+    virtual bool Is(int pTypeId) override { return pTypeId == TypeInfo ? true : __FBParentClass::Is(pTypeId); } \
+    virtual int GetTypeId() override { return TypeInfo; }                                                  \
+    Data##Name* mLocalPtr;                                                                                 \
+    virtual ~Name();                                                                                       \
+    static int TypeInfo;                                                                                   \
+                                                                                                           \
+private:
+
+//! Run-time identity of a class derived from an SDK class, in its body: ends with "private:".
+//! The class declares no destructor and no FBDelete of its own.
+#define FBClassDeclare(Name, Parent)                \
+public:                                             \
+    typedef Parent ParentClass;                     \
+    virtual const char* ClassName() override;       \
+    static int TypeInfo;                            \
+    virtual bool Is(int pTypeId) override;          \
+    virtual void FBDelete() override;               \
+    virtual int GetTypeId() override;               \
+    virtual ~Name();                                \
+                                                    \
+private:
+
+//! FBClassDeclare for a class whose objects are stored with scenes.
+#define FBStorableClassDeclare(Name, Parent)                \
+    FBClassDeclare(Name, Parent)                            \
+public:                                                     \
+    virtual const char* FbxGetObjectSubType() override;     \
+                                                            \
+private:
+
+//! Definitions of what FBClassDeclare declares; the type id is taken while the library loads.
+#define FBClassImplementation(Name)                                                       \
+    Name::~Name() {}                                                                      \
+    const char* Name::ClassName() { return #Name; }                                       \
+    int Name::GetTypeId() { return TypeInfo; }                                            \
+    bool Name::Is(int pTypeId) { return pTypeId == TypeInfo ? true : ParentClass::Is(pTypeId); } \
+    void Name::FBDelete() { ParentClass::FBDelete(); }                                    \
+    int Name::TypeInfo = FBPlug::mGlobalTypeInfo++
+
+//! The first statement of a constructor.
+#define FBClassInit
 
 ////////////////////////////////////////////////////////////////////////////////
 // Strings and values
@@ -40,258 +125,387 @@ enum FBHUDElementVAlignment { kFBHUDBottom, kFBHUDVCenter };
 //! Owned, NUL-terminated text.
 class FBSDK_DLL FBString {
 public:
-    FBString(const char* pString = NULL);
+    FBString();
+    FBString(const char* pString);
     FBString(const FBString& pString);
-    FBString& operator=(const FBString& pString);
     ~FBString();
+    operator char*() const;
     operator const char*() const;
+    const FBString& operator=(const char* pString);
+    const FBString& operator=(const FBString& pString);
 
 private:
-    char* mString;
+    char* mStr;
+};
+
+template <class tType> class FBVector4 {
+public:
+    tType mValue[4];
 };
 
 //! Colour with alpha: red, green, blue, alpha at indices 0 to 3.
-class FBSDK_DLL FBColorAndAlpha {
+class FBSDK_DLL FBColorAndAlpha : public FBVector4<double> {
 public:
-    FBColorAndAlpha() { mValue[0] = mValue[1] = mValue[2] = 0.0; mValue[3] = 1.0; }
-    FBColorAndAlpha(double pR, double pG, double pB, double pA = 1.0)
-    { mValue[0] = pR; mValue[1] = pG; mValue[2] = pB; mValue[3] = pA; }
-    double& operator[](int pIndex) { return mValue[pIndex]; }
-    const double& operator[](int pIndex) const { return mValue[pIndex]; }
+    FBColorAndAlpha();
+    FBColorAndAlpha(double* pValue);
+    FBColorAndAlpha(double pRed, double pGreen, double pBlue, double pAlpha = 1.0);
+    FBColorAndAlpha(const FBColorAndAlpha& pVector);
+    const FBColorAndAlpha& operator=(const FBColorAndAlpha& pVector);
+    void operator=(double* pValue);
+    double& operator[](int pIndex);
+    //! How a constant colour is indexed.
+    operator double*() const;
+};
 
-    double mValue[4];
+////////////////////////////////////////////////////////////////////////////////
+// Wrapped objects
+
+class FBSDK_DLL FBWrapperHolder {
+public:
+    virtual ~FBWrapperHolder();
+};
+
+//! Root of the SDK's wrappers of host objects: run-time identity and the host handle.
+class FBSDK_DLL FBPlug : public ICallback, public FBWrapperHolder {
+public:
+    virtual ~FBPlug();
+    virtual HIObject GetHIObject() const;
+    virtual bool SetHIObject(HIObject pObject, bool pSDKComponent);
+    virtual const char* ClassName();
+    virtual bool Is(int pTypeId);
+    virtual int GetTypeId();
+    virtual HIObject IQuery(kInterfaceID pInterfaceID, int IsLocal = 0) override;
+    virtual void Destroy(int IsLocal = 0) override;
+
+    static const char* ClassGroupName;
+    static int TypeInfo;
+    //! Set by the creation function of a class that allocated the object.
+    bool mAllocated;
+
+protected:
+    FBPlug(HIObject pObject);
+    virtual void FBDelete();
+
+    //! Next free type id; each class takes one while its library loads.
+    static int mGlobalTypeInfo;
+    HIObject mObject;
+    bool mSDKComponent;
+
+private:
+    FBPlug(const FBPlug&);
+    FBPlug& operator=(const FBPlug&);
 };
 
 ////////////////////////////////////////////////////////////////////////////////
 // Properties
 
-struct FBPropertyData;
-typedef void (*fbExternalGetSetHandler)(HIObject pObject, void* pValue);
-
 //! A named, typed value of a component, shown to users and stored with scenes.
-class FBSDK_DLL FBProperty {
+class FBSDK_DLL FBProperty : public FBPlug {
+    FBClassDeclare(FBProperty, FBPlug);
+
+protected:
+    FBString mName;
+    void* mParent;
+
 public:
     FBProperty();
-    virtual ~FBProperty();
-
-    //! Makes this a property of pParent named pName; the result is handed to PropertyAdd.
-    FBProperty* CreateInternal(FBComponent* pParent, const char* pName,
-                               fbExternalGetSetHandler pGet, fbExternalGetSetHandler pSet);
-    const char* GetName() const;
-    virtual FBPropertyType GetPropertyType() const;
-    //! Data type name given when declared ("Number", "ColorAndAlpha", ...), or "".
-    const char* GetPropertyTypeName() const;
-    bool IsInternal() const;
-
+    //! Makes this a property of pParent, held by the host; the result is handed to PropertyAdd.
+    FBProperty* CreateInternal(FBComponent* pParent, const char* pName, fbExternalGetSetHandler pGet = NULL,
+                               fbExternalGetSetHandler pSet = NULL);
+    const char* GetName();
+    virtual FBPropertyType GetPropertyType();
+    const char* GetPropertyTypeName();
     //! Copies the value from pData, which points to a value of the property's type.
-    virtual bool SetData(void* pData);
-    //! Copies the value into pData when pSize bytes hold it.
-    virtual bool GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo = NULL) const;
-
+    virtual void SetData(void* pData);
+    //! Copies the value into pData, which holds pSize bytes.
+    virtual void GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo = NULL) const;
+    bool IsInternal() const;
     //! Declares the range; a forced bound also clamps values written later.
-    void SetMinMax(double pMin, double pMax, bool pForceMin = false, bool pForceMax = false);
-
-private:
-    FBProperty(const FBProperty&);
-    FBProperty& operator=(const FBProperty&);
-
-    friend struct FBPropertyAccess;
-    FBPropertyData* mData;
+    void SetMinMax(double pMin, double pMax, bool pForceMinClamp = false, bool pForceMaxClamp = false);
 };
 
-//! Property of a plain value.
+//! Property of a plain value, read and written through the host or through handlers.
 template <class tType, FBPropertyType pPT> class FBPropertyBase : public FBProperty {
+protected:
+    void (*Set)(void* pObject, tType pValue);
+    tType (*Get)(void* pObject);
+
 public:
-    virtual FBPropertyType GetPropertyType() const { return pPT; }
-    operator tType() const { tType lValue = tType(); GetData(&lValue, sizeof(lValue)); return lValue; }
-    FBPropertyBase& operator=(tType pValue) { SetData(&pValue); return *this; }
+    typedef tType ValueType;
+
+    FBPropertyBase() : Set(NULL), Get(NULL) {}
+    void operator=(tType pValue) { SetData(&pValue); }
+    operator tType() const
+    {
+        tType lValue = tType();
+        GetData(&lValue, sizeof(lValue));
+        return lValue;
+    }
+    virtual FBPropertyType GetPropertyType() override { return pPT; }
+    virtual void SetData(void* pData) override
+    {
+        if (Set) {
+            Set(mParent, *static_cast<tType*>(pData));
+        } else {
+            assert(Set != NULL || IsInternal());
+            if (IsInternal()) FBProperty::SetData(pData);
+        }
+    }
+    virtual void GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo = NULL) const override
+    {
+        if (Get) {
+            *static_cast<tType*>(pData) = Get(mParent);
+        } else {
+            assert(Get != NULL || IsInternal());
+            if (IsInternal()) FBProperty::GetData(pData, pSize, pEvalInfo);
+        }
+    }
 };
 
 typedef FBPropertyBase<bool, kFBPT_bool> FBPropertyBool;
 typedef FBPropertyBase<int, kFBPT_int> FBPropertyInt;
 typedef FBPropertyBase<double, kFBPT_double> FBPropertyDouble;
-typedef FBPropertyBase<FBHUDElementHAlignment, kFBPT_enum> FBPropertyHUDElementHAlignment;
-typedef FBPropertyBase<FBHUDElementVAlignment, kFBPT_enum> FBPropertyHUDElementVAlignment;
 
-//! Text property; GetData hands back a const char* owned by the property.
-class FBSDK_DLL FBPropertyString : public FBProperty {
+//! Property of an enumeration. Up to 2018 its assignment and conversion name SetData and
+//! GetData without "this->", so current compilers reject them where they are used: such
+//! properties are read and written as an int through FBProperty's GetData and SetData.
+template <class tType> class FBPropertyBaseEnum : public FBPropertyBase<tType, kFBPT_enum> {
 public:
-    FBPropertyString();
-    virtual FBPropertyType GetPropertyType() const;
-    operator FBString() const;
-    FBPropertyString& operator=(const char* pText);
+#if FBSDK_STANDIN_YEAR < 2019
+    void operator=(tType pValue) { SetData(&pValue); }
+    operator tType() const
+    {
+        tType lValue;
+        GetData(&lValue, sizeof(lValue));
+        return lValue;
+    }
+#else
+    void operator=(tType pValue) { this->SetData(&pValue); }
+    operator tType() const
+    {
+        tType lValue;
+        this->GetData(&lValue, sizeof(lValue));
+        return lValue;
+    }
+#endif
 };
 
-//! Property whose value the host can animate; the value is held as doubles.
+typedef FBPropertyBaseEnum<enum FBHUDElementHAlignment> FBPropertyHUDElementHAlignment;
+typedef FBPropertyBaseEnum<enum FBHUDElementVAlignment> FBPropertyHUDElementVAlignment;
+
+//! Text property. SetData takes the address of a const char*; GetData writes a char*.
+class FBSDK_DLL FBPropertyString : public FBPropertyBase<const char*, kFBPT_charptr> {
+public:
+    void operator=(const char* pValue);
+    operator const char*() const;
+};
+
+//! Property whose value the host can animate.
 class FBSDK_DLL FBPropertyAnimatable : public FBProperty {
 public:
-    //! Declares the property with its data type name and its default, as doubles.
-    bool Init(FBComponent* pParent, const char* pName, const char* pDataType, const double* pDefault);
+    //! Declares the property of pOwner with its data type name (ANIMATIONNODE_TYPE_...) and its
+    //! default: four doubles for a colour, one for a number or an integer.
+    FBPropertyAnimatable* Init(FBBox* pOwner, const char* pName, const char* pType, double* pInit);
+    const char* GetDataTypeName();
+    virtual void SetData(void* pData) override;
+    virtual void GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo = NULL) const override;
 };
 
-template <class tType, FBPropertyType pPT>
-class FBPropertyBaseAnimatable : public FBPropertyAnimatable {
+// Up to 2018 the members of animatable value properties are only declared: the SDK library
+// defines them for the property types it names. From 2019 they are inline.
+template <class tType, FBPropertyType pPT> class FBSDK_DLL FBPropertyBaseAnimatable : public FBPropertyAnimatable {
 public:
-    virtual FBPropertyType GetPropertyType() const { return pPT; }
-    operator tType() const { tType lValue = tType(); GetData(&lValue, sizeof(lValue)); return lValue; }
-    FBPropertyBaseAnimatable& operator=(tType pValue) { SetData(&pValue); return *this; }
+    typedef tType ValueType;
+
+#if FBSDK_STANDIN_YEAR < 2019
+    void operator=(tType pValue);
+    operator tType() const;
+#else
+    void operator=(tType pValue) { FBPropertyAnimatable::SetData(&pValue); }
+    operator tType() const
+    {
+        tType lValue;
+        FBPropertyAnimatable::GetData(&lValue, sizeof(lValue));
+        return lValue;
+    }
+#endif
+    virtual FBPropertyType GetPropertyType() override { return pPT; }
 };
 
-typedef FBPropertyBaseAnimatable<int, kFBPT_int> FBPropertyAnimatableInt;
 typedef FBPropertyBaseAnimatable<double, kFBPT_double> FBPropertyAnimatableDouble;
+typedef FBPropertyBaseAnimatable<int, kFBPT_int> FBPropertyAnimatableInt;
 typedef FBPropertyBaseAnimatable<FBColorAndAlpha, kFBPT_ColorRGBA> FBPropertyAnimatableColorAndAlpha;
 
-////////////////////////////////////////////////////////////////////////////////
-// Objects
-
-//! Root of the SDK's object wrappers: run-time identity and the host handle.
-class FBSDK_DLL FBPlug {
+//! A component's properties, in the order they were added.
+class FBSDK_DLL FBPropertyManager {
 public:
-    FBPlug(HIObject pObject = NULL);
-    virtual ~FBPlug();
-    virtual const char* ClassName();
-    virtual bool Is(int pTypeId);
-    virtual int GetTypeId();
-    virtual HIObject GetHIObject() const;
-
-    static int TypeInfo;
-    //! Next free type id; each class takes one while its library loads.
-    static int mGlobalTypeInfo;
+    //! The property named pPropertyName, or NULL.
+    FBProperty* Find(const char* pPropertyName, bool pMultilangLookup = true);
+    int GetCount();
+    FBProperty* operator[](int pIndex);
 
 private:
-    FBPlug(const FBPlug&);
-    FBPlug& operator=(const FBPlug&);
+    friend class FBComponent;
+    FBPropertyManager();
+    ~FBPropertyManager();
+    FBPropertyManager(const FBPropertyManager&);
+    FBPropertyManager& operator=(const FBPropertyManager&);
 
-    HIObject mObject;
+    DataFBPropertyManager* mLocalPtr;
 };
 
-struct FBComponentData;
+////////////////////////////////////////////////////////////////////////////////
+// Components
 
 //! Object with properties, created and destroyed by the host.
 class FBSDK_DLL FBComponent : public FBPlug {
 public:
-    FBComponent(HIObject pObject);
-    virtual ~FBComponent();
-    virtual const char* ClassName();
-    virtual bool Is(int pTypeId);
-    virtual int GetTypeId();
-    //! Deletes the object: FBDestroy, then the object itself when its creator allocated it.
-    virtual void FBDelete();
-    virtual bool FBCreate();
-    virtual void FBDestroy();
-    virtual const char* FbxGetObjectSubType();
-    //! Adds a property to the component's list; answers its index.
-    virtual int PropertyAdd(FBProperty* pProperty);
+    DataFBComponent* mLocalPtr;
 
-    static void* operator new(size_t pSize);
-    static void operator delete(void* pObject);
+protected:
+    FBString mName;
+
+public:
+    FBPropertyManager PropertyList;
 
     static int TypeInfo;
-    //! Set by the creation function of a class that allocated the object.
-    bool mAllocated;
+    FBComponent(HIObject pObject);
+    virtual ~FBComponent();
+    virtual bool FBCreate();
+    virtual void FBDestroy();
+    //! Ends the object: FBDestroy, then, when its creator allocated it, the object itself.
+    virtual void FBDelete() override;
+    //! Adds a property to PropertyList; answers its index.
+    virtual int PropertyAdd(FBProperty* pProperty);
+    virtual const char* ClassName() override;
+    virtual bool Is(int pTypeId) override;
+    virtual int GetTypeId() override;
 
-private:
-    friend struct FBComponentAccess;
-    FBComponentData* mComponentData;
+    void* operator new(size_t stAllocateBlock);
+    void operator delete(void* pvMem);
+    void* operator new(size_t stAllocateBlock, int blockType, const char* filename, int linenumber);
+#if FBSDK_STANDIN_YEAR >= 2020
+    void operator delete(void* pvMem, int blockType, const char* filename, int linenumber);
+#endif
 };
 
 class FBSDK_DLL FBBox : public FBComponent {
+    __FBClassDeclare(FBBox, FBComponent);
+
 public:
-    FBBox(HIObject pObject);
-    virtual ~FBBox();
-    static int TypeInfo;
+    FBBox(const char* pName, HIObject pObject = NULL);
+    virtual const char* FbxGetObjectSubType();
 };
 
-class FBSDK_DLL FBCamera : public FBBox {
+class FBSDK_DLL FBModel : public FBBox {
+    __FBClassDeclare(FBModel, FBBox);
+
+public:
+    FBModel(const char* pName, HIObject pObject = NULL);
+};
+
+class FBSDK_DLL FBCamera : public FBModel {
+    __FBClassDeclare(FBCamera, FBModel);
+
 public:
     FBCamera(const char* pName, HIObject pObject = NULL);
-    virtual ~FBCamera();
+
     FBPropertyDouble ResolutionWidth;   //!< "Resolution Width"
     FBPropertyDouble ResolutionHeight;  //!< "Resolution Height"
 };
 
-struct FBViewingOptionsData;
+class StandInViewingOptions;
 
 //! What the host's viewer is showing; handed to HUD elements while they draw.
 class FBSDK_DLL FBViewingOptions {
 public:
-    FBViewingOptions();
-    ~FBViewingOptions();
     FBCamera* GetViewingCamera();
 
 private:
+    friend class StandInViewingOptions;  // the stand-in host's viewer
+    FBViewingOptions();
     FBViewingOptions(const FBViewingOptions&);
     FBViewingOptions& operator=(const FBViewingOptions&);
-
-    friend struct FBViewingOptionsAccess;
-    FBViewingOptionsData* mViewingOptionsData;
 };
 
 //! Element of a viewer's heads-up display.
 class FBSDK_DLL FBHUDElement : public FBBox {
+    __FBClassDeclare(FBHUDElement, FBBox);
+
+protected:
+    FBHUDElement(const char* pName, HIObject pObject = NULL);
+
 public:
-    //! The viewport rectangle the host lays out for the element, in pixels.
+    FBPropertyBool Visibility;                           //!< "Visibility": deprecated form of Show
+    FBPropertyBool Show;                                 //!< "Show"
+    FBPropertyHUDElementHAlignment Justification;        //!< "Justification"
+    FBPropertyHUDElementHAlignment HorizontalDock;       //!< "Horizontal Dock"
+    FBPropertyHUDElementVAlignment VerticalDock;         //!< "Vertical Dock"
+    FBPropertyDouble X;                                  //!< "X"
+    FBPropertyDouble Y;                                  //!< "Y"
+    FBPropertyBool PositionByPercent;                    //!< "Position By Percent"
+    FBPropertyBool ScaleByPercent;                       //!< "Scale By Percent"
+    FBPropertyDouble Width;                              //!< "Width"
+    FBPropertyDouble Height;                             //!< "Height"
+    FBPropertyBool ScaleUniformly;                       //!< "Scale Uniformly"
+
+    //! Where the host displays the element, in viewport pixels, and the display size over
+    //! the element's intrinsic size.
     struct Rect {
-        double mX;
+        double mX;  //!< lower-left corner
         double mY;
         double mWidth;
         double mHeight;
+        double mWidthScale;
+        double mHeightScale;
     };
 
-    FBHUDElement(const char* pName, HIObject pObject = NULL);
-    virtual ~FBHUDElement();
     //! The element's natural size in pixels.
-    virtual void GetIntrinsicDimension(FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight);
+    virtual void GetIntrinsicDimension(FBViewingOptions* pViewingOptins, int& pWidth, int& pHeight);
     //! Draws the element into pRect with the viewer's OpenGL context current.
-    virtual void DrawElement(FBViewingOptions* pViewingOptions, FBHUDElement::Rect& pRect);
-
-    static int TypeInfo;
-
-    FBPropertyBool Show;                                  //!< "Show"
-    FBPropertyDouble X;                                   //!< "X"
-    FBPropertyDouble Y;                                   //!< "Y"
-    FBPropertyDouble Width;                               //!< "Width"
-    FBPropertyDouble Height;                              //!< "Height"
-    FBPropertyBool ScaleUniformly;                        //!< "Scale Uniformly"
-    FBPropertyHUDElementHAlignment HorizontalPlacement;   //!< "Horizontal Placement"
-    FBPropertyHUDElementVAlignment VerticalPlacement;     //!< "Vertical Placement"
+    virtual void DrawElement(FBViewingOptions* pViewingOption, Rect& pRect);
 };
 
 //! The host's system object.
-class FBSDK_DLL FBSystem {
+class FBSDK_DLL FBSystem : public FBComponent {
+    __FBClassDeclare(FBSystem, FBComponent);
+
 public:
     FBSystem();
-    ~FBSystem();
-
-private:
-    FBSystem(const FBSystem&);
-    FBSystem& operator=(const FBSystem&);
 };
 
 ////////////////////////////////////////////////////////////////////////////////
-// Registration
-
-//! Creates an object of a registered class; answers its handle, or null.
-typedef HIObject (*kFBObjectCreateCallback)(HIObject pOwner, const char* pName, void* pData);
+// Registry and libraries
 
 //! Registers a creatable class under a group; answers whether the host took it.
-FBSDK_DLL bool FBObject_Register(const char* pGroupName, const char* pEntryName,
-                                 const char* pDescription, kFBObjectCreateCallback pCallback,
-                                 bool pShowInBrowser, const char* pIconFilename);
+FBSDK_DLL bool FBObject_Register(const char* pGroupName, const char* pEntryName, const char* pDescription,
+                                 kObjectCreatorFnc pCreatorFnc, bool pIsMultipleAllowed, const char* pIconFilename);
+
+//! The SDK wrapper of a host object, or NULL.
+FBSDK_DLL FBComponent* FBGetFBComponent(HIObject pObject, bool pAutoCreate = true);
 
 //! Base of a plug-in's library object.
-class FBSDK_DLL FBLibraryBase {
+class FBSDK_DLL FBLibraryBase : public ICallback {
 public:
     FBLibraryBase();
-    virtual bool IQuery(int pInterfaceId);
-    virtual void Destroy();
     virtual ~FBLibraryBase();
+    virtual HIObject IQuery(kInterfaceID pInterfaceID, int IsLocal = 0) override;
+    virtual void Destroy(int IsLocal = 0) override;
+    virtual bool LibInit();
+    virtual bool LibOpen();
+    virtual bool LibReady();
+    virtual bool LibClose();
+    virtual bool LibRelease();
+
+    KGlobalNamedEvent* mLibrary_Open;
+    KGlobalNamedEvent* mLibrary_Ready;
+    KGlobalNamedEvent* mLibrary_Close;
+    KGlobalNamedEvent* mLibrary_Release;
 };
 
-//! A plug-in's library object; the plug-in defines its operations.
+//! A plug-in's library object. The SDK never defines these: each plug-in defines all five.
 class FBLibrary : public FBLibraryBase {
 public:
-    virtual ~FBLibrary() {}
     virtual bool LibInit();
     virtual bool LibOpen();
     virtual bool LibReady();
@@ -299,82 +513,85 @@ public:
     virtual bool LibRelease();
 };
 
-} // namespace ORSDK2016
+#ifdef FBSDKUseNamespace
+} // namespace FBSDKNamespace
+#endif
 
 ////////////////////////////////////////////////////////////////////////////////
-// Declaration macros of plug-in libraries and their classes
+// Registration and library macros: expanded at global scope, after this header.
 
-//! Declares the library object, LIBRARY_INIT and the entry point; the block that follows
-//! (closed by FBLibraryDeclareEnd) runs when the library loads.
-#define FBLibraryDeclare(Name)                                                             \
-    static ORSDK2016::FBLibrary Name##GlobalFBLibrary;                                     \
-    extern "C" FBSDK_DLL bool LIBRARY_INIT() { return Name##GlobalFBLibrary.LibInit(); }   \
-    FBSDK_DLL void EntryPoint##Name(ORSDK2016::kFBDllOperation pOperation);               \
-    __attribute__((constructor)) FBSDK_DLL void KdsoInit##Name();                          \
-    __attribute__((destructor)) FBSDK_DLL void KdsoDone##Name();                           \
-    void KdsoInit##Name() { EntryPoint##Name(ORSDK2016::kFBDllLoad); }                     \
-    void KdsoDone##Name() { EntryPoint##Name(ORSDK2016::kFBDllUnLoad); }                   \
-    void EntryPoint##Name(ORSDK2016::kFBDllOperation pOperation)                           \
-    {                                                                                      \
-        if (pOperation != ORSDK2016::kFBDllLoad) return;
+//! Registers a class with the host once: on the first call of the function it is in.
+#if FBSDK_STANDIN_YEAR >= 2022
+#if __cplusplus < 201703L
+#define maybe_unused gnu::unused
+#endif
+#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)   \
+    [[maybe_unused]] static bool __R##LocalId =                                                         \
+        FBObject_Register(Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)
+#else
+#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)   \
+    static int __R##LocalId = FBObject_Register(Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)
+#endif
 
-#define FBLibraryDeclareEnd }
-
-//! Inside FBLibraryDeclare: registers a storable class of this library.
-#define FBLibraryRegisterStorable(ClassName)                                               \
-    {                                                                                      \
-        extern void FBModule##ClassName##Storable();                                       \
-        FBModule##ClassName##Storable();                                                   \
+//! The storable identity, the creation function and the registration of a HUD element class.
+#define FBStorableCustomHUDElementImplementation(ClassName, Desc)                                    \
+    const char* ClassName::FbxGetObjectSubType() { return #ClassName; }                             \
+    HIObject RegisterStorable##ClassName##Create(HIObject, const char* pName, void*)                \
+    {                                                                                               \
+        ClassName* Class = new ClassName(pName);                                                    \
+        Class->mAllocated = true;                                                                   \
+        if (Class->FBCreate()) return Class->GetHIObject();                                         \
+        delete Class;                                                                               \
+        return NULL;                                                                                \
+    }                                                                                               \
+    void FBModule##ClassName##Storable()                                                            \
+    {                                                                                               \
+        FBString lGroup("FbxStorable/HUDElement");                                                  \
+        FBRegisterObject(ClassName##R2, lGroup, #ClassName, Desc, RegisterStorable##ClassName##Create, true, NULL); \
     }
 
-//! In a HUD element's class body: its run-time identity.
-#define FBHUDElementDeclare(Name, Parent)                                                  \
-public:                                                                                    \
-    virtual const char* ClassName() override;                                              \
-    virtual bool Is(int pTypeId) override;                                                 \
-    virtual int GetTypeId() override;                                                      \
-    virtual const char* FbxGetObjectSubType() override;                                    \
-    static int TypeInfo
+//! Inside FBLibraryDeclare: registers a storable class of the library.
+#define FBLibraryRegisterStorable(ClassName)            \
+    {                                                   \
+        extern void FBModule##ClassName##Storable();    \
+        FBModule##ClassName##Storable();                \
+    }
 
-//! In the HUD element's source: its type id, taken while the library loads, and identity.
-#define FBHUDElementImplementation(Name)                                                   \
-    const char* Name::ClassName() { return #Name; }                                        \
-    const char* Name::FbxGetObjectSubType() { return #Name; }                              \
-    int Name::GetTypeId() { return Name::TypeInfo; }                                       \
-    bool Name::Is(int pTypeId)                                                             \
-    {                                                                                      \
-        if (pTypeId == Name::TypeInfo) return true;                                        \
-        if (pTypeId == ORSDK2016::FBHUDElement::TypeInfo) return true;                     \
-        if (pTypeId == ORSDK2016::FBBox::TypeInfo) return true;                            \
-        return ORSDK2016::FBComponent::Is(pTypeId);                                        \
-    }                                                                                      \
-    int Name::TypeInfo = ORSDK2016::FBPlug::mGlobalTypeInfo++
+//! The entry point, and the library constructor and destructor that call it at load and unload;
+//! ends with the head of the entry point's definition.
+#define FB_DLL_INIT(DllName, Startup)                                                        \
+    void EntryPoint##DllName(kFBDllOperation Startup);                                      \
+    __attribute__((constructor)) void KdsoInit##DllName(void) { EntryPoint##DllName(kFBDllLoad); }   \
+    __attribute__((destructor)) void KdsoDone##DllName(void) { EntryPoint##DllName(kFBDllUnLoad); }  \
+    void EntryPoint##DllName(kFBDllOperation Startup)
 
-//! In the library's source: the creation function and the one-time registration of a HUD
-//! element class under "FbxStorable/HUDElement", shown to users as Label.
-#define FBRegisterHUDElement(Name, Label)                                                  \
-    FBSDK_DLL HIObject RegisterStorable##Name##Create(HIObject, const char* pName, void*)  \
-    {                                                                                      \
-        Name* lElement = new Name(pName, NULL);                                            \
-        lElement->mAllocated = true;                                                       \
-        bool lCreated = false;                                                             \
-        try {                                                                              \
-            lCreated = lElement->FBCreate();                                               \
-        } catch (...) {                                                                    \
-            delete lElement;                                                               \
-            throw;                                                                         \
-        }                                                                                  \
-        if (lCreated) return lElement->GetHIObject();                                      \
-        delete lElement;                                                                   \
-        return NULL;                                                                       \
-    }                                                                                      \
-    FBSDK_DLL void FBModule##Name##Storable()                                              \
-    {                                                                                      \
-        ORSDK2016::FBString lGroup("FbxStorable/HUDElement");                              \
-        static int __R##Name##R2 = ORSDK2016::FBObject_Register(                           \
-            lGroup, #Name, Label, RegisterStorable##Name##Create, true, NULL);             \
-        (void)__R##Name##R2;                                                               \
-    }                                                                                      \
-    FBSDK_DLL void FBModule##Name##Storable()
+#define FB_EXT_INIT
+
+//! The library object, LIBRARY_INIT and the entry point; the block that follows, closed by
+//! FBLibraryDeclareEnd, runs when the library loads.
+#define FBLibraryDeclare(LibName)                                                            \
+    static FBLibrary LibName##GlobalFBLibrary;                                              \
+    extern "C" {                                                                            \
+    K_DLLEXPORT bool LIBRARY_INIT(HIError)                                                  \
+    {                                                                                       \
+        FB_EXT_INIT                                                                         \
+        return LibName##GlobalFBLibrary.LibInit();                                          \
+    }                                                                                       \
+    }                                                                                       \
+    FB_DLL_INIT(LibName, Operation)                                                         \
+    {                                                                                       \
+        switch (Operation) {                                                                \
+        case kFBDllLoad: {
+
+#define FBLibraryDeclareEnd \
+    }                       \
+    break;                  \
+    default: break;         \
+    }                       \
+    }
+
+#ifdef FBSDKUseNamespace
+using namespace FBSDKNamespace;
+#endif
 
 #endif // FBSDK_FBSDK_H

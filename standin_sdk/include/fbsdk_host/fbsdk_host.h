@@ -13,14 +13,12 @@
 
 namespace fbhost {
 
-using namespace ORSDK2016;
-
 //! One class registered with FBObject_Register.
 struct RegistryEntry {
     std::string group;
     std::string name;
     std::string description;
-    kFBObjectCreateCallback create = nullptr;
+    kObjectCreatorFnc create = nullptr;
 };
 
 std::vector<RegistryEntry> Registry();
@@ -32,6 +30,8 @@ int LiveComponentCount();
 int ComponentDestroyCount();
 //! Number of FBLibraryBase objects constructed and not yet destroyed.
 int LiveLibraryCount();
+//! The type id that the next class to load will take (FBPlug's type counter).
+int NextTypeId();
 
 //! Called at the end of every FBObject_Register call, while the registering library may still
 //! be loading; lets a host see what else is in place at that moment. Empty: nothing is called.
@@ -39,7 +39,8 @@ using RegisterObserver = std::function<void()>;
 //! Installs pObserver in place of the current one.
 void SetRegisterObserver(RegisterObserver pObserver);
 
-//! A plug-in library loaded the way the host loads it: dlopen, then LIBRARY_INIT.
+//! A plug-in library loaded the way the host loads it: dlopen, then LIBRARY_INIT with the
+//! host's error handle.
 class PluginLibrary {
 public:
     //! Loads the library at pPath; on failure answers null and says why in pError.
@@ -58,8 +59,6 @@ private:
 
 //! Creates an element through its registered creation function; null when it refuses.
 FBHUDElement* CreateElement(const RegistryEntry& pEntry, const char* pName);
-//! The SDK object behind a host handle.
-FBPlug* FromHandle(HIObject pObject);
 //! Tears an element down as the host does: FBDestroy, then delete.
 void DestroyElement(FBComponent* pComponent);
 
@@ -76,6 +75,9 @@ struct Range {
 };
 std::optional<Range> PropertyRange(const FBProperty* pProperty);
 
+//! A HUD element rectangle shown at its intrinsic size (both scales 1).
+FBHUDElement::Rect HudRect(double pX, double pY, double pWidth, double pHeight);
+
 //! The value as text: numbers in the C locale, colours as four comma-separated numbers.
 std::string FormatValue(const FBProperty* pProperty);
 //! Parses pText for the property's type and writes it; on failure leaves the value and says
@@ -90,13 +92,13 @@ public:
     Viewer(const Viewer&) = delete;
     Viewer& operator=(const Viewer&) = delete;
 
-    FBViewingOptions* Options() { return mOptions.get(); }
+    FBViewingOptions* Options();
     FBCamera* Camera() { return mCamera; }
     void SetCameraResolution(double pWidth, double pHeight);
     void RemoveCamera();
 
 private:
-    std::unique_ptr<FBViewingOptions> mOptions;
+    std::unique_ptr<StandInViewingOptions> mOptions;
     FBCamera* mCamera;
 };
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the plug-in as a user builds it against the host's SDK (ORSDK_ROOT), with the stand-in
-# SDK installed as such a tree: its headers fbsdk/ and its library, nothing else. Then checks that
-# the plug-in links the SDK library and loads in the normal build's hudhost, where it draws the
-# same dial as the plug-in of the normal build.
+# SDK of the normal build (release 2016) installed as such a tree: its headers and its library,
+# nothing else. The 2016 SDK's host runs Qt 4, which Debian no longer has: the build must stop
+# and say so, and build with Qt 5 when told to (KEST_QT_MAJOR). Then checks that the plug-in
+# links the SDK library and loads in the normal build's hudhost, where it draws the same dial as
+# the plug-in of the normal build.
 # The normal build is build/ (or $KEST_BUILD_DIR); the SDK-tree build is build-sdktree/ (or
 # $KEST_SDKTREE_BUILD_DIR).
 set -euo pipefail
@@ -19,12 +21,23 @@ trap 'rm -rf "$work"' EXIT
 echo "== Installing the stand-in SDK as an SDK tree into $work/sdk"
 cmake --install "$build_dir" --component sdk --prefix "$work/sdk" >/dev/null
 installed=$(cd "$work/sdk" && find . ! -type d | sort | tr '\n' ' ')
-expected="./include/fbsdk/fbsdk.h ./lib/libfbsdk.so ./lib/libfbsdk.so.1 "
+expected="./include/fbsdk/fbsdk.h ./include/fbsdk/fbversion.h ./include/kaydara.h ./include/object/i/iobject.h \
+./lib/libfbsdk.so ./lib/libfbsdk.so.1 "
 [[ $installed == "$expected" ]] || fail "the SDK tree holds \"$installed\", not \"$expected\""
 
-echo "== Building the plug-in against it in $sdktree_build_dir"
-cmake -S . -B "$sdktree_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-  -DORSDK_ROOT="$work/sdk" >/dev/null
+echo "== Configuring against it: the SDK of 2016 asks for Qt 4"
+configure() {
+  rm -rf "$sdktree_build_dir"
+  cmake -S . -B "$sdktree_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
+    -DORSDK_ROOT="$work/sdk" "$@" >"$work/configure.log" 2>&1
+}
+if configure; then fail "configured against the SDK of 2016 without its Qt 4"; fi
+grep -q "Qt 4.8 Core not found, which the SDK of 2016" "$work/configure.log" ||
+  { cat "$work/configure.log"; fail "the configure step did not say that the SDK of 2016 needs Qt 4"; }
+
+echo "== Building the plug-in against it in $sdktree_build_dir, with Qt 5 by KEST_QT_MAJOR"
+configure -DKEST_QT_MAJOR=5 || { cat "$work/configure.log"; fail "the configure step failed"; }
+grep -q "Qt: 5.* Core, chosen by KEST_QT_MAJOR" "$work/configure.log" || fail "the configure step did not say which Qt"
 cmake --build "$sdktree_build_dir" -j2
 targets=$(ninja -C "$sdktree_build_dir" -t targets all | sed -n 's/^\([^:]*\): .*/\1/p')
 for unwanted in hudhost libfbsdk.so tests/ benchmarks/; do

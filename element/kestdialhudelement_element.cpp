@@ -229,6 +229,7 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mCenterX(0.0)
     , mCenterY(0.0)
 {
+    FBClassInit;
 }
 
 bool KestDialHUDElement::FBCreate()

@@ -119,6 +119,13 @@ bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
     return true;
 }
 
+bool ApplyGlDevice(HostOptions& pOptions, const std::string& pValue)
+{
+    const std::optional<GlDevice> lDevice = ParseGlDevice(pValue);
+    if (lDevice) pOptions.glDevice = *lDevice;
+    return lDevice.has_value();
+}
+
 bool ApplyOut(HostOptions& pOptions, const std::string& pValue)
 {
     pOptions.outPath = pValue;
@@ -163,6 +170,11 @@ const OptionEntry kOptions[] = {
      "draws N times and prints the median, minimum and maximum time of a draw", ApplyFrames,
      [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
     {"--out", "FILE.png", "a file path", "writes the last frame as an opaque PNG", ApplyOut, nullptr},
+    {"--gl-device", "DEVICE", "auto, software or a device index from --list-gl-devices",
+     "the EGL device to render on: auto (the first GPU, else Mesa's software renderer), software, or an index",
+     ApplyGlDevice, [](const HostOptions&) { return std::string("auto"); }},
+    {"--list-gl-devices", nullptr, nullptr, "prints the EGL devices that --gl-device can choose, then exits",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.listGlDevices = true; }, nullptr},
     {"--list", nullptr, nullptr, "prints the plug-in's registry and the element's properties, then exits",
      [](HostOptions& pOptions, const std::string&) { return pOptions.list = true; }, nullptr},
     {"--help", nullptr, nullptr, "prints this help",

@@ -39,7 +39,8 @@ TEST(HostOptions, DefaultsWithoutArguments)
     EXPECT_EQ(lOptions.Camera().height, 480.0);
     EXPECT_EQ(lOptions.FrameCount(), 1);
     EXPECT_TRUE(lOptions.outPath.empty());
-    EXPECT_FALSE(lOptions.list || lOptions.help || lOptions.version);
+    EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kAuto);
+    EXPECT_FALSE(lOptions.list || lOptions.listGlDevices || lOptions.help || lOptions.version);
     EXPECT_FALSE(lOptions.Renders());
 }
 
@@ -63,6 +64,7 @@ TEST(HostOptions, EveryOptionInBothForms)
         lAdd("--camera", "1920,1080");
         lAdd("--frames", "25");
         lAdd("--out", "dial.png");
+        lAdd("--gl-device", "1");
         SCOPED_TRACE("separator \"" + lSeparator + "\"");
 
         const HostOptions lOptions = Parsed(lArguments);
@@ -82,12 +84,17 @@ TEST(HostOptions, EveryOptionInBothForms)
         EXPECT_EQ(lOptions.camera->height, 1080.0);
         EXPECT_EQ(lOptions.FrameCount(), 25);
         EXPECT_EQ(lOptions.outPath, "dial.png");
+        EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kIndex);
+        EXPECT_EQ(lOptions.glDevice.index, 1);
     }
 }
 
 TEST(HostOptions, FlagsAndWhatTheyDo)
 {
     EXPECT_TRUE(Parsed({"--help"}).help);
+    EXPECT_TRUE(Parsed({"--list-gl-devices"}).listGlDevices);
+    EXPECT_EQ(Parsed({"--gl-device", "software"}).glDevice.kind, hudhost::GlDevice::kSoftware);
+    EXPECT_EQ(Parsed({"--gl-device", "1", "--gl-device=auto"}).glDevice.kind, hudhost::GlDevice::kAuto);
     EXPECT_TRUE(Parsed({"--version"}).version);
     EXPECT_TRUE(Parsed({"--frames", "2"}).Renders());
     EXPECT_TRUE(Parsed({"--out", "x.png"}).Renders());
@@ -132,6 +139,10 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--background", "0.2,0.2"}, "--background"},
         {{"--camera", "-1,480"}, "--camera"},
         {{"--camera", "640x480"}, "--camera"},
+        {{"--gl-device", "gpu"}, "--gl-device"},
+        {{"--gl-device", "-1"}, "--gl-device"},
+        {{"--gl-device", "1.5"}, "--gl-device"},
+        {{"--gl-device", ""}, "--gl-device"},
         {{"--frames", "0"}, "--frames"},
         {{"--frames", "3x"}, "--frames"},
         {{"--frames", "1000001"}, "--frames"},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 
 using hudhost::HostOptions;
 using hudhost::ParseOptions;
@@ -127,9 +128,8 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--rect", "1,2,3"}, "--rect"},
         {{"--rect", "1,2,3,4,5"}, "--rect"},
         {{"--rect", "1;2;3;4"}, "--rect"},
-        {{"--rect", "1,2,nan,4"}, "--rect"},
-        {{"--rect", "1,2,inf,4"}, "--rect"},
         {{"--rect", "1, 2,3,4"}, "--rect"},
+        {{"--rect", "1,2,1e999,4"}, "--rect"},
         {{"--viewport", "300"}, "--viewport"},
         {{"--viewport", "0,300"}, "--viewport"},
         {{"--viewport", "300,16385"}, "--viewport"},
@@ -137,7 +137,7 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--background", "1.5,0,0"}, "--background"},
         {{"--background", "0,-0.1,0"}, "--background"},
         {{"--background", "0.2,0.2"}, "--background"},
-        {{"--camera", "-1,480"}, "--camera"},
+        {{"--background", "nan,0,0"}, "--background"},
         {{"--camera", "640x480"}, "--camera"},
         {{"--gl-device", "gpu"}, "--gl-device"},
         {{"--gl-device", "-1"}, "--gl-device"},
@@ -161,6 +161,22 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         EXPECT_NE(lError.find(lCase.named), std::string::npos) << lError;
         EXPECT_EQ(lError.find('\n'), std::string::npos) << lError;
     }
+}
+
+// A host may hand an element any rectangle and any camera resolution; hudhost takes every double
+// for them, as --set takes every double for a property.
+TEST(HostOptions, RectAndCameraTakeAnyDoubleNanAndInfinityIncluded)
+{
+    const HostOptions lRect = Parsed({"--rect", "nan,-inf,inf,-0"});
+    EXPECT_TRUE(std::isnan(lRect.rect.mX));
+    EXPECT_EQ(lRect.rect.mY, -INFINITY);
+    EXPECT_EQ(lRect.rect.mWidth, INFINITY);
+    EXPECT_TRUE(std::signbit(lRect.rect.mHeight));
+    EXPECT_EQ(Parsed({"--rect", "0,0,1e308,-1e-300"}).rect.mHeight, -1e-300);
+    const HostOptions lCamera = Parsed({"--camera", "-1,nan"});
+    ASSERT_TRUE(lCamera.camera);
+    EXPECT_EQ(lCamera.camera->width, -1.0);
+    EXPECT_TRUE(std::isnan(lCamera.camera->height));
 }
 
 TEST(HostOptions, NumbersParseTheSameInAGermanLocale)

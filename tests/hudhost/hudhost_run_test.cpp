@@ -151,6 +151,21 @@ TEST(HudhostRun, AutoDrawsWhatSoftwareDrawsWhereThereIsNoGpu)
     EXPECT_EQ(lImages[0]->pixels, lImages[1]->pixels);
 }
 
+// The hostile rectangles of the catalogue can be given on the command line.
+TEST(HudhostRun, NonFiniteRectanglesDraw)
+{
+    for (const char* lRect : {"nan,nan,nan,nan", "0,0,inf,inf", "-inf,1e308,-1e308,nan"}) {
+        SCOPED_TRACE(lRect);
+        const std::string lPath = TempPath("hostile.png");
+        const RunResult lResult =
+            RunHudhost(std::string("--rect ") + lRect + " --camera nan,-inf --out '" + lPath + "'");
+        EXPECT_EQ(lResult.status, 0) << lResult.err;
+        const std::optional<PngImage> lImage = ReadPng(lPath);
+        std::remove(lPath.c_str());
+        EXPECT_TRUE(lImage && lImage->width == 300 && lImage->height == 300);
+    }
+}
+
 TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
 {
     const RunResult lNearMiss = RunHudhost("--set 'mask colour=0,0,1,1'");

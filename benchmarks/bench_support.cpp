@@ -24,7 +24,7 @@ hudhost::OffscreenGL* Viewer(std::string& pError)
 {
     static std::string sError;
     static const std::unique_ptr<hudhost::OffscreenGL> sViewer =
-        hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, sError);
+        hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, sError);
     if (!sViewer) pError = "no OpenGL context: " + sError;
     return sViewer.get();
 }

@@ -6,6 +6,7 @@
 #include "heap_counter.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,14 @@ std::string TextureSizes(const kesttest::Recording& pRecording)
     return lSizes;
 }
 
+//! A label of pLength characters: "METER METER ME".
+std::string RepeatedLabel(int64_t pLength)
+{
+    std::string lLabel;
+    for (int64_t i = 0; i < pLength; ++i) lLabel += "METER "[i % 6];
+    return lLabel;
+}
+
 } // namespace
 
 // The typical dial's steady draw at width 200, and at 201. "allocs" counts every
@@ -117,6 +126,28 @@ void BM_Replay(benchmark::State& pState)
     SteadyFrames(pState, [&] { kesttest::Replay(*lCalls); });
 }
 BENCHMARK(BM_Replay)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The typical dial's steady draw with every GL call of the element and of FTGL dropped by the
+// recorder before it reaches libGL: the processor time of the element's own code and of FTGL's
+// text layout, which on a GPU driver, where GL calls are cheap, is most of what a draw costs.
+// Beside the default dial: one of 100 ticks, and one with a 50-character label.
+void BM_DrawOutsideGL(benchmark::State& pState, const std::vector<std::pair<std::string, std::string>>& pSettings)
+{
+    Dial lDial(pState);
+    if (!lDial) return;
+    for (const auto& [lName, lValue] : pSettings)
+        if (!lDial.Set(lName, lValue)) return;
+    lDial.Draw(); // its glyphs are loaded
+    Finish();
+    kesttest::SetViewportAnswer(std::array<int, 4>{0, 0, kViewerSize, kViewerSize});
+    kesttest::DropGlCalls(true);
+    for ([[maybe_unused]] auto _ : pState) lDial.Draw();
+    kesttest::DropGlCalls(false);
+    kesttest::SetViewportAnswer(std::nullopt);
+}
+BENCHMARK_CAPTURE(BM_DrawOutsideGL, default, {})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawOutsideGL, ticks_100, {{"Ticks", "100"}})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawOutsideGL, label_50, {{"Label", RepeatedLabel(50)}})->Unit(benchmark::kMicrosecond);
 
 // Side by side: a dial 201 wide and one 200 wide, drawn alternately; ratio = 201 / 200.
 void BM_OddOverEvenWidth(benchmark::State& pState)
@@ -246,9 +277,7 @@ BENCHMARK(BM_Ticks)->ArgName("ticks")->Arg(10)->Arg(100)->Arg(1000)->Unit(benchm
 void BM_LabelLength(benchmark::State& pState)
 {
     Dial lDial(pState);
-    std::string lLabel;
-    for (int i = 0; i < pState.range(0); ++i) lLabel += "METER "[i % 6];
-    if (!lDial || !lDial.Set("Label", lLabel)) return;
+    if (!lDial || !lDial.Set("Label", RepeatedLabel(pState.range(0)))) return;
     SteadyFrames(pState, [&] { lDial.Draw(); });
 }
 BENCHMARK(BM_LabelLength)->ArgName("length")->Arg(5)->Arg(50)->Arg(500)->Unit(benchmark::kMicrosecond)->UseRealTime();

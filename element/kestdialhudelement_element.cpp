@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -357,19 +358,89 @@ void KestDialHUDElement::Layout(const FBHUDElement::Rect& pRect)
     mCenterY = PlacementValue(VerticalDock) == 0 ? pRect.mY + mRadius : pRect.mY;
 }
 
+namespace {
+
+//! The sine and cosine of one of the dial's angles, as sincos gives them for the angle widened to
+//! double.
+struct UnitPoint {
+    double mSin;
+    double mCos;
+};
+
+UnitPoint UnitPointAt(float pAngle)
+{
+    UnitPoint lUnit = {0.0, 0.0};
+    sincos(static_cast<double>(pAngle), &lUnit.mSin, &lUnit.mCos);
+    return lUnit;
+}
+
+//! The dial's centre and radius. Its angles run clockwise from straight down: a point pFactor
+//! radii out at an angle lies at (centre x - pFactor * radius * sine, centre y - ... * cosine).
+struct DialCircle {
+    double mCenterX;
+    double mCenterY;
+    double mRadius;
+
+    double X(const UnitPoint& pUnit, double pFactor) const { return mCenterX - pFactor * mRadius * pUnit.mSin; }
+    double Y(const UnitPoint& pUnit, double pFactor) const { return mCenterY - pFactor * mRadius * pUnit.mCos; }
+    void Vertex(const UnitPoint& pUnit, double pFactor) const
+    {
+        glVertex2f(static_cast<float>(X(pUnit, pFactor)), static_cast<float>(Y(pUnit, pFactor)));
+    }
+};
+
+//! A fixed run of the dial's angles: tCount angles from 0 on by a step, summed in single
+//! precision as the face, rim and hub are drawn, each with its sine and cosine. They are the same
+//! on every draw, so each run is computed once per process (three quarters of a default draw's
+//! sines and cosines).
+template <std::size_t tCount> struct FixedAngles {
+    static const std::size_t kCount = tCount;
+
+    explicit FixedAngles(float pStep)
+    {
+        float lAngle = 0.0f;
+        for (std::size_t k = 0; k < tCount; ++k) {
+            mAngles[k] = lAngle;
+            mUnits[k] = UnitPointAt(lAngle);
+            lAngle += pStep;
+        }
+    }
+
+    float mAngles[tCount];
+    UnitPoint mUnits[tCount];
+};
+
+//! The face's and the hub's 63 angles, a tenth of a radian apart: 0 to 6.2.
+typedef FixedAngles<63> TenthRadianRun;
+//! The rim's 629 angles, a hundredth of a radian apart: 0 to 6.28.
+typedef FixedAngles<629> HundredthRadianRun;
+
+const TenthRadianRun& TenthRadianAngles()
+{
+    static const TenthRadianRun sAngles(0.1f);
+    return sAngles;
+}
+
+const HundredthRadianRun& HundredthRadianAngles()
+{
+    static const HundredthRadianRun sAngles(0.01f);
+    return sAngles;
+}
+
+} // namespace
+
 KestDialHUDElement::Point KestDialHUDElement::DialPoint(float pAngle, double pFactor) const
 {
-    double lSin = 0.0;
-    double lCos = 0.0;
-    sincos(static_cast<double>(pAngle), &lSin, &lCos);
-    const Point lPoint = {mCenterX - pFactor * mRadius * lSin, mCenterY - pFactor * mRadius * lCos};
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const UnitPoint lUnit = UnitPointAt(pAngle);
+    const Point lPoint = {lCircle.X(lUnit, pFactor), lCircle.Y(lUnit, pFactor)};
     return lPoint;
 }
 
 void KestDialHUDElement::Vertex(float pAngle, double pFactor) const
 {
-    const Point lPoint = DialPoint(pAngle, pFactor);
-    glVertex2f(static_cast<float>(lPoint.mX), static_cast<float>(lPoint.mY));
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    lCircle.Vertex(UnitPointAt(pAngle), pFactor);
 }
 
 ////////////////////////////////////////////////////////////////////////////////
@@ -432,13 +503,13 @@ void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRec
 
 void KestDialHUDElement::DrawFace(const FBColorAndAlpha& pMask) const
 {
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const TenthRadianRun& lAngles = TenthRadianAngles();
     glBegin(GL_POLYGON);
-    float lAngle = 0.0f;
-    for (int k = 0; k < 63; ++k) {
-        const double lShade = -0.1 * static_cast<double>(lAngle);
+    for (std::size_t k = 0; k < TenthRadianRun::kCount; ++k) {
+        const double lShade = -0.1 * static_cast<double>(lAngles.mAngles[k]);
         Color(pMask[0] + lShade, pMask[1] + lShade, pMask[2] + lShade, pMask[3]);
-        Vertex(lAngle, 1.0);
-        lAngle += 0.1f;
+        lCircle.Vertex(lAngles.mUnits[k], 1.0);
     }
     glEnd();
 }
@@ -486,12 +557,10 @@ void KestDialHUDElement::DrawRim() const
 {
     glColor4f(0.5f, 0.5f, 0.5f, 0.9f);
     glLineWidth(4.0f);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const HundredthRadianRun& lAngles = HundredthRadianAngles();
     glBegin(GL_LINE_LOOP);
-    float lAngle = 0.0f;
-    for (int k = 0; k < 629; ++k) {
-        Vertex(lAngle, 1.0);
-        lAngle += 0.01f;
-    }
+    for (std::size_t k = 0; k < HundredthRadianRun::kCount; ++k) lCircle.Vertex(lAngles.mUnits[k], 1.0);
     glEnd();
 }
 
@@ -563,14 +632,14 @@ void KestDialHUDElement::DrawNeedle(const Scale& pScale)
 void KestDialHUDElement::DrawHub(const FBColorAndAlpha& pMask) const
 {
     const double lLighten = static_cast<double>(0.2f);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const TenthRadianRun& lAngles = TenthRadianAngles();
     glBegin(GL_POLYGON);
-    float lAngle = 0.0f;
-    for (int i = 0; i < 63; ++i) {
-        const double lAdd = static_cast<double>(lAngle);
+    for (std::size_t i = 0; i < TenthRadianRun::kCount; ++i) {
+        const double lAdd = static_cast<double>(lAngles.mAngles[i]);
         Color((pMask[0] + lLighten) + lAdd, (pMask[1] + lLighten) + lAdd, (pMask[2] + lLighten) + lAdd,
               pMask[3] + lLighten);
-        Vertex(lAngle, static_cast<double>(0.05f));
-        lAngle += 0.1f;
+        lCircle.Vertex(lAngles.mUnits[i], static_cast<double>(0.05f));
     }
     glEnd();
 }

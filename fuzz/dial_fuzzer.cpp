@@ -101,7 +101,7 @@ public:
         // The plug-in is loaded first, so that it is unloaded only after this has gone.
         mDialClass = kesttest::DialClass(lError);
         if (!mDialClass) Fail(lError);
-        mViewer = hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, lError);
+        mViewer = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
         if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
     }
     ~Session() { DestroyDial(); }

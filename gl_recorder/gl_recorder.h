@@ -120,6 +120,11 @@ private:
 //! GL_VIEWPORT with it, as a viewer's context would. std::nullopt hands every query to libGL.
 void SetViewportAnswer(std::optional<std::array<int, 4>> pViewport);
 
+//! With pDrop, the GL calls defined here return at once without reaching libGL (queries answer
+//! nothing, but GL_VIEWPORT as SetViewportAnswer says): a draw then costs only the work of the
+//! element and FTGL, and of these definitions' check. Recording goes on as before.
+void DropGlCalls(bool pDrop);
+
 //! Makes the calls again, in order, into the current context, straight through libGL (they are
 //! neither recorded nor answered from SetViewportAnswer); what queries answer is dropped. The
 //! calls that ChangesTextures names cannot be made again (their texture names and pixels are

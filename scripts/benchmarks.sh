@@ -4,7 +4,9 @@
 # $KEST_BENCH_REPETITIONS times (9) and reported as mean, median, spread; then the stand-in host's
 # own frame timing at width 201 and at 200, one after the other. Extra arguments go to
 # kest_benchmarks, e.g. --benchmark_filter=Steady or --benchmark_out=run.json
-# --benchmark_out_format=json. The figures and what they mean: docs/performance.md.
+# --benchmark_out_format=json. Everything renders on the EGL device that $KEST_GL_DEVICE names
+# (auto, software or an index of hudhost --list-gl-devices; software when unset). The figures and
+# what they mean: docs/performance.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${KEST_BENCH_DIR:-build-bench}
@@ -24,6 +26,7 @@ echo "$(nproc) cores, $(date -u '+%Y-%m-%d %H:%M UTC')"
 for widths in "201 200" "200 201" "201 200" "200 201" "201 200"; do
   for width in $widths; do
     printf 'hudhost --rect 50,40,%s,%s --frames 500: ' "$width" "$width"
-    "$build_dir/standin_host/hudhost" --rect "50,40,$width,$width" --frames 500
+    "$build_dir/standin_host/hudhost" --gl-device "${KEST_GL_DEVICE:-software}" --rect "50,40,$width,$width" \
+      --frames 500
   done
 done

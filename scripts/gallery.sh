@@ -3,7 +3,8 @@
 # element's rectangle does, into docs/gallery/NN-name.png; a contact sheet of them all,
 # docs/gallery/contact-sheet.png; and docs/gallery.md, which lists each dial with its command.
 # Run after a build (scripts/build.sh; build/ or $KEST_BUILD_DIR). The output is the same,
-# byte for byte, on every run.
+# byte for byte, on every run: the dials are drawn by Mesa's software renderer even where the
+# machine has a GPU.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -32,7 +33,7 @@ dial() {
   local number=$(( ${#sheet[@]} / 2 + 1 ))
   local file
   file=$(printf '%s/%02d-%s.png' "$out" "$number" "$name")
-  "$hudhost" "$@" --out "$file"
+  "$hudhost" --gl-device software "$@" --out "$file"
   sheet+=("$file" "$number $caption")
   local command="hudhost" word
   for word in "$@"; do command+=" $(shell_word "$word")"; done

@@ -8,10 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <initializer_list>
 #include <numeric>
-#include <type_traits>
 
 namespace hudhost {
 
@@ -20,7 +18,8 @@ namespace {
 const int kMaxViewportSide = 16384;
 const int kMaxFrames = 1000000;
 
-//! Exactly tCount comma-separated numbers in the C locale; finite ones for floating point.
+//! Exactly tCount comma-separated numbers in the C locale; for floating point any double, "nan"
+//! and "inf" included, as --set takes them.
 template <class tNumber, size_t tCount>
 std::optional<std::array<tNumber, tCount>> ParseNumbers(const std::string& pText)
 {
@@ -34,9 +33,6 @@ std::optional<std::array<tNumber, tCount>> ParseNumbers(const std::string& pText
         }
         const auto lResult = std::from_chars(lNext, lEnd, lNumbers[lIndex]);
         if (lResult.ec != std::errc()) return std::nullopt;
-        if constexpr (std::is_floating_point_v<tNumber>) {
-            if (!std::isfinite(lNumbers[lIndex])) return std::nullopt;
-        }
         lNext = lResult.ptr;
     }
     if (lNext != lEnd) return std::nullopt;
@@ -98,7 +94,7 @@ bool ApplyBackground(HostOptions& pOptions, const std::string& pValue)
     const auto lNumbers = ParseNumbers<float, 3>(pValue);
     if (!lNumbers) return false;
     for (const float lComponent : *lNumbers)
-        if (lComponent < 0.0f || lComponent > 1.0f) return false;
+        if (!(lComponent >= 0.0f && lComponent <= 1.0f)) return false;
     pOptions.background = {(*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2]};
     return true;
 }
@@ -106,7 +102,7 @@ bool ApplyBackground(HostOptions& pOptions, const std::string& pValue)
 bool ApplyCamera(HostOptions& pOptions, const std::string& pValue)
 {
     const auto lNumbers = ParseNumbers<double, 2>(pValue);
-    if (!lNumbers || (*lNumbers)[0] < 0.0 || (*lNumbers)[1] < 0.0) return false;
+    if (!lNumbers) return false;
     pOptions.camera = CameraResolution{(*lNumbers)[0], (*lNumbers)[1]};
     return true;
 }
@@ -117,6 +113,13 @@ bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
     if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxFrames) return false;
     pOptions.frames = (*lNumbers)[0];
     return true;
+}
+
+bool ApplyGlDevice(HostOptions& pOptions, const std::string& pValue)
+{
+    const std::optional<GlDevice> lDevice = ParseGlDevice(pValue);
+    if (lDevice) pOptions.glDevice = *lDevice;
+    return lDevice.has_value();
 }
 
 bool ApplyOut(HostOptions& pOptions, const std::string& pValue)
@@ -141,7 +144,7 @@ const OptionEntry kOptions[] = {
      ApplyElement, [](const HostOptions&) { return std::string("the plug-in's only HUD element"); }},
     {"--set", "NAME=VALUE", "a property name, '=' and a value, such as \"Value=42\"",
      "sets a property before drawing; repeatable", ApplySet, nullptr},
-    {"--rect", "X,Y,W,H", "four numbers such as 50,40,200,200",
+    {"--rect", "X,Y,W,H", "four numbers (nan and inf too) such as 50,40,200,200",
      "the element's rectangle in viewport pixels, from the lower left", ApplyRect,
      [](const HostOptions& pDefaults) {
          const auto& lRect = pDefaults.rect;
@@ -156,13 +159,18 @@ const OptionEntry kOptions[] = {
          const Background& lColor = pDefaults.background;
          return JoinNumbers({lColor.red, lColor.green, lColor.blue});
      }},
-    {"--camera", "W,H", "two numbers of 0 or more such as 640,480",
+    {"--camera", "W,H", "two numbers (nan and inf too) such as 640,480",
      "the viewing camera's Resolution Width and Height; with --list, also prints the intrinsic dimension",
      ApplyCamera, [](const HostOptions&) { return JoinNumbers({kDefaultCamera.width, kDefaultCamera.height}); }},
     {"--frames", "N", "a whole number from 1 to 1000000",
      "draws N times and prints the median, minimum and maximum time of a draw", ApplyFrames,
      [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
     {"--out", "FILE.png", "a file path", "writes the last frame as an opaque PNG", ApplyOut, nullptr},
+    {"--gl-device", "DEVICE", "auto, software or a device index from --list-gl-devices",
+     "the EGL device to render on: auto (the first GPU, else Mesa's software renderer), software, or an index",
+     ApplyGlDevice, [](const HostOptions&) { return std::string("auto"); }},
+    {"--list-gl-devices", nullptr, nullptr, "prints the EGL devices that --gl-device can choose, then exits",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.listGlDevices = true; }, nullptr},
     {"--list", nullptr, nullptr, "prints the plug-in's registry and the element's properties, then exits",
      [](HostOptions& pOptions, const std::string&) { return pOptions.list = true; }, nullptr},
     {"--help", nullptr, nullptr, "prints this help",

@@ -2,6 +2,8 @@
 #define HUDHOST_HOST_OPTIONS_H
 // Command line of the stand-in host program hudhost.
 
+#include "offscreen_gl.h"
+
 #include <fbsdk_host/fbsdk_host.h>
 
 #include <optional>
@@ -45,7 +47,9 @@ struct HostOptions {
     std::optional<CameraResolution> camera;      //!< as given; kDefaultCamera otherwise
     std::optional<int> frames;                   //!< number of draws, when given
     std::string outPath;                         //!< PNG of the last frame, when given
+    GlDevice glDevice;                           //!< the EGL device the viewer renders on
     bool list = false;
+    bool listGlDevices = false;
     bool help = false;
     bool version = false;
 

@@ -33,8 +33,10 @@ int Run(const HostOptions& pOptions)
     }
     if (!pOptions.Renders()) return kExitSuccess;
 
+    if (const std::optional<std::string> lMissing = MissingGlDevice(pOptions.glDevice))
+        return Fail({kExitBadInput, "--gl-device: " + *lMissing});
     std::string lError;
-    lGL = OffscreenGL::Create(pOptions.viewport.width, pOptions.viewport.height, lError);
+    lGL = OffscreenGL::Create(pOptions.viewport.width, pOptions.viewport.height, pOptions.glDevice, lError);
     if (!lGL) return Fail({kExitNoOpenGL, "no OpenGL context: " + lError});
     return RenderElement(*lHosted, pOptions, *lGL, std::cout, lFailure) ? kExitSuccess : Fail(lFailure);
 }
@@ -54,6 +56,10 @@ int main(int pArgc, char** pArgv)
     }
     if (lOptions->version) {
         std::cout << VersionText() << "\n";
+        return kExitSuccess;
+    }
+    if (lOptions->listGlDevices) {
+        std::cout << GlDeviceListing();
         return kExitSuccess;
     }
     return Run(*lOptions);

@@ -244,11 +244,7 @@ std::vector<std::string> Outline(const DialRecording& pDraw, const Dial& pDial)
     for (std::size_t i = 0; i <= pDraw.raw.calls.size(); ++i) {
         for (; lText < pDraw.raw.renders.size() && pDraw.raw.renders[lText].atCall == i; ++lText) {
             const TextRender& lRender = pDraw.raw.renders[lText];
-            const char* lFace = lRender.face == pDial.ScaleFace()     ? "scale"
-                                : lRender.face == pDial.ReadoutFace() ? "readout"
-                                : lRender.face == pDial.LabelFace()   ? "label"
-                                                                      : "other";
-            lOutline.push_back(std::string(lFace) + " \"" + lRender.text + "\"");
+            lOutline.push_back(std::string(FaceName(pDial, lRender.face)) + " \"" + lRender.text + "\"");
         }
         if (i == pDraw.raw.calls.size()) break;
         const GlCall& lCall = pDraw.raw.calls[i];

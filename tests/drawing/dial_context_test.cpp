@@ -38,7 +38,7 @@ constexpr double kGoldenShare = 0.995;       // of the pixels that must lie with
 std::unique_ptr<hudhost::OffscreenGL> MakeContext()
 {
     std::string lError;
-    std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::Create(kSize, kSize, lError);
+    std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(kSize, kSize, lError);
     if (!lContext) ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
     return lContext;
 }

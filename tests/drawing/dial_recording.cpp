@@ -44,6 +44,14 @@ template <class tText> std::vector<tText> ByFace(const std::vector<tText>& pText
 
 } // namespace
 
+const char* FaceName(const Dial& pDial, const FTFont* pFace)
+{
+    return pFace == pDial.ScaleFace()     ? "scale"
+           : pFace == pDial.ReadoutFace() ? "readout"
+           : pFace == pDial.LabelFace()   ? "label"
+                                          : "other";
+}
+
 DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect)
 {
     DialRecording lDraw;

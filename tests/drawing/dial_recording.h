@@ -37,6 +37,9 @@ struct DialRecording {
     std::vector<TextMeasure> scaleMeasures, readoutMeasures, labelMeasures;
 };
 
+//! Which of pDial's faces pFace is: "scale", "readout", "label", or "other".
+const char* FaceName(const Dial& pDial, const FTFont* pFace);
+
 //! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording
 //! that overflowed or holds other than seven primitives fails the test.
 DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect = kDialRect);

@@ -163,7 +163,8 @@ TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
     constexpr int kWidth = 400;
     constexpr int kHeight = 160;
     std::string lError;
-    const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::Create(kWidth, kHeight, lError);
+    const std::unique_ptr<hudhost::OffscreenGL> lContext =
+        hudhost::OffscreenGL::CreateOnTestDevice(kWidth, kHeight, lError);
     ASSERT_TRUE(lContext) << lError;
     glMatrixMode(GL_PROJECTION);
     glOrtho(0.0, lContext->Width(), 0.0, lContext->Height(), -1.0, 1.0);

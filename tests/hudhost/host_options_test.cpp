@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 
 using hudhost::HostOptions;
 using hudhost::ParseOptions;
@@ -39,7 +40,8 @@ TEST(HostOptions, DefaultsWithoutArguments)
     EXPECT_EQ(lOptions.Camera().height, 480.0);
     EXPECT_EQ(lOptions.FrameCount(), 1);
     EXPECT_TRUE(lOptions.outPath.empty());
-    EXPECT_FALSE(lOptions.list || lOptions.help || lOptions.version);
+    EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kAuto);
+    EXPECT_FALSE(lOptions.list || lOptions.listGlDevices || lOptions.help || lOptions.version);
     EXPECT_FALSE(lOptions.Renders());
 }
 
@@ -63,6 +65,7 @@ TEST(HostOptions, EveryOptionInBothForms)
         lAdd("--camera", "1920,1080");
         lAdd("--frames", "25");
         lAdd("--out", "dial.png");
+        lAdd("--gl-device", "1");
         SCOPED_TRACE("separator \"" + lSeparator + "\"");
 
         const HostOptions lOptions = Parsed(lArguments);
@@ -82,12 +85,17 @@ TEST(HostOptions, EveryOptionInBothForms)
         EXPECT_EQ(lOptions.camera->height, 1080.0);
         EXPECT_EQ(lOptions.FrameCount(), 25);
         EXPECT_EQ(lOptions.outPath, "dial.png");
+        EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kIndex);
+        EXPECT_EQ(lOptions.glDevice.index, 1);
     }
 }
 
 TEST(HostOptions, FlagsAndWhatTheyDo)
 {
     EXPECT_TRUE(Parsed({"--help"}).help);
+    EXPECT_TRUE(Parsed({"--list-gl-devices"}).listGlDevices);
+    EXPECT_EQ(Parsed({"--gl-device", "software"}).glDevice.kind, hudhost::GlDevice::kSoftware);
+    EXPECT_EQ(Parsed({"--gl-device", "1", "--gl-device=auto"}).glDevice.kind, hudhost::GlDevice::kAuto);
     EXPECT_TRUE(Parsed({"--version"}).version);
     EXPECT_TRUE(Parsed({"--frames", "2"}).Renders());
     EXPECT_TRUE(Parsed({"--out", "x.png"}).Renders());
@@ -120,9 +128,8 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--rect", "1,2,3"}, "--rect"},
         {{"--rect", "1,2,3,4,5"}, "--rect"},
         {{"--rect", "1;2;3;4"}, "--rect"},
-        {{"--rect", "1,2,nan,4"}, "--rect"},
-        {{"--rect", "1,2,inf,4"}, "--rect"},
         {{"--rect", "1, 2,3,4"}, "--rect"},
+        {{"--rect", "1,2,1e999,4"}, "--rect"},
         {{"--viewport", "300"}, "--viewport"},
         {{"--viewport", "0,300"}, "--viewport"},
         {{"--viewport", "300,16385"}, "--viewport"},
@@ -130,8 +137,12 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--background", "1.5,0,0"}, "--background"},
         {{"--background", "0,-0.1,0"}, "--background"},
         {{"--background", "0.2,0.2"}, "--background"},
-        {{"--camera", "-1,480"}, "--camera"},
+        {{"--background", "nan,0,0"}, "--background"},
         {{"--camera", "640x480"}, "--camera"},
+        {{"--gl-device", "gpu"}, "--gl-device"},
+        {{"--gl-device", "-1"}, "--gl-device"},
+        {{"--gl-device", "1.5"}, "--gl-device"},
+        {{"--gl-device", ""}, "--gl-device"},
         {{"--frames", "0"}, "--frames"},
         {{"--frames", "3x"}, "--frames"},
         {{"--frames", "1000001"}, "--frames"},
@@ -150,6 +161,22 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         EXPECT_NE(lError.find(lCase.named), std::string::npos) << lError;
         EXPECT_EQ(lError.find('\n'), std::string::npos) << lError;
     }
+}
+
+// A host may hand an element any rectangle and any camera resolution; hudhost takes every double
+// for them, as --set takes every double for a property.
+TEST(HostOptions, RectAndCameraTakeAnyDoubleNanAndInfinityIncluded)
+{
+    const HostOptions lRect = Parsed({"--rect", "nan,-inf,inf,-0"});
+    EXPECT_TRUE(std::isnan(lRect.rect.mX));
+    EXPECT_EQ(lRect.rect.mY, -INFINITY);
+    EXPECT_EQ(lRect.rect.mWidth, INFINITY);
+    EXPECT_TRUE(std::signbit(lRect.rect.mHeight));
+    EXPECT_EQ(Parsed({"--rect", "0,0,1e308,-1e-300"}).rect.mHeight, -1e-300);
+    const HostOptions lCamera = Parsed({"--camera", "-1,nan"});
+    ASSERT_TRUE(lCamera.camera);
+    EXPECT_EQ(lCamera.camera->width, -1.0);
+    EXPECT_TRUE(std::isnan(lCamera.camera->height));
 }
 
 TEST(HostOptions, NumbersParseTheSameInAGermanLocale)

@@ -1,6 +1,7 @@
 // Runs of the built hudhost program: listing, drawing, timing, and the exit status and single
 // stderr line of each kind of failure.
 
+#include "offscreen_gl.h"
 #include "png_image.h"
 
 #include <gtest/gtest.h>
@@ -36,13 +37,22 @@ std::string FileText(const std::string& pPath)
     return lText.str();
 }
 
-//! Runs hudhost with pArguments (shell syntax), after the shell assignments in pEnvironment.
+//! --gl-device for the tests' device (software unless KEST_GL_DEVICE names another), so that what
+//! hudhost draws here does not depend on the machine; a --gl-device after it overrides it.
+std::string TestDeviceOption()
+{
+    const char* lDevice = std::getenv(hudhost::kTestGlDeviceVariable);
+    return std::string("--gl-device '") + (lDevice && *lDevice ? lDevice : "software") + "'";
+}
+
+//! Runs hudhost on the tests' device with pArguments (shell syntax), after the shell assignments
+//! in pEnvironment.
 RunResult RunHudhost(const std::string& pArguments, const std::string& pEnvironment = "")
 {
     const std::string lOut = TempPath("stdout.txt");
     const std::string lErr = TempPath("stderr.txt");
-    const std::string lCommand =
-        pEnvironment + " '" HUDHOST_PATH "' " + pArguments + " >'" + lOut + "' 2>'" + lErr + "'";
+    const std::string lCommand = pEnvironment + " '" HUDHOST_PATH "' " + TestDeviceOption() + " " + pArguments + " >'" +
+                                 lOut + "' 2>'" + lErr + "'";
     const int lStatus = std::system(lCommand.c_str());
     RunResult lResult;
     lResult.status = WIFEXITED(lStatus) ? WEXITSTATUS(lStatus) : -1;
@@ -101,13 +111,60 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
         {"--rect 1,2", "--rect"},
         {"--frobnicate", "--frobnicate"},
         {"--out /nonexistent-folder/dial.png", "/nonexistent-folder/dial.png"},
+        {"--gl-device 99 --out /nonexistent-folder/dial.png", "no EGL device 99"},
     };
     for (const auto& lCase : lCases) {
         SCOPED_TRACE(lCase.first);
         ExpectOneErrorLine(RunHudhost(lCase.first), 2, lCase.second);
     }
-    // The known properties are listed for a name that is not one.
+    // The known properties are listed for a name that is not one, and the devices for an index
+    // that names none.
     EXPECT_NE(RunHudhost("--set Bogus=1").err.find("Ticks"), std::string::npos);
+    EXPECT_NE(RunHudhost("--gl-device 99 --out /nonexistent-folder/dial.png").err.find("the devices are 0 ("),
+              std::string::npos);
+}
+
+TEST(HudhostRun, ListGlDevicesShowsMesasSoftwareDevice)
+{
+    const RunResult lResult = RunHudhost("--list-gl-devices");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_TRUE(lResult.err.empty()) << lResult.err;
+    EXPECT_NE(lResult.out.find("\n  0  "), std::string::npos) << lResult.out;
+    EXPECT_NE(lResult.out.find("  Mesa software  "), std::string::npos) << lResult.out;
+}
+
+// Without a GPU, "auto", hudhost's default, comes down to Mesa's software device: the same image as
+// "software".
+TEST(HudhostRun, AutoDrawsWhatSoftwareDrawsWhereThereIsNoGpu)
+{
+    if (RunHudhost("--list-gl-devices").out.find("  hardware  ") != std::string::npos)
+        GTEST_SKIP() << "this machine has a hardware EGL device, which auto takes";
+    std::optional<PngImage> lImages[2];
+    const char* const lDevices[2] = {"--gl-device software", "--gl-device auto"};
+    for (int i = 0; i < 2; ++i) {
+        const std::string lPath = TempPath("device" + std::to_string(i) + ".png");
+        const RunResult lResult = RunHudhost(std::string(lDevices[i]) + " --out '" + lPath + "'");
+        EXPECT_EQ(lResult.status, 0) << lResult.err;
+        lImages[i] = ReadPng(lPath);
+        std::remove(lPath.c_str());
+        ASSERT_TRUE(lImages[i]) << lDevices[i];
+    }
+    EXPECT_EQ(lImages[0]->pixels, lImages[1]->pixels);
+}
+
+// The hostile rectangles of the catalogue can be given on the command line.
+TEST(HudhostRun, NonFiniteRectanglesDraw)
+{
+    for (const char* lRect : {"nan,nan,nan,nan", "0,0,inf,inf", "-inf,1e308,-1e308,nan"}) {
+        SCOPED_TRACE(lRect);
+        const std::string lPath = TempPath("hostile.png");
+        const RunResult lResult =
+            RunHudhost(std::string("--rect ") + lRect + " --camera nan,-inf --out '" + lPath + "'");
+        EXPECT_EQ(lResult.status, 0) << lResult.err;
+        const std::optional<PngImage> lImage = ReadPng(lPath);
+        std::remove(lPath.c_str());
+        EXPECT_TRUE(lImage && lImage->width == 300 && lImage->height == 300);
+    }
 }
 
 TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
@@ -156,6 +213,7 @@ TEST(HudhostRun, MissingMesaExitsWithStatus4AndSaysWhatToInstall)
     const std::string lOut = "--out '" + TempPath("no_mesa.png") + "'";
     const RunResult lResult = RunHudhost(lOut, "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
     ExpectOneErrorLine(lResult, 4, "libegl-mesa0");
+    EXPECT_NE(lResult.err.find("GPU vendor's OpenGL driver for glvnd"), std::string::npos) << lResult.err;
 }
 
 TEST(HudhostRun, OutWritesTheDialOverTheBackground)

@@ -20,7 +20,7 @@ using Rgba = std::array<unsigned char, 4>;
 std::unique_ptr<OffscreenGL> MakeGL(int pWidth, int pHeight)
 {
     std::string lError;
-    std::unique_ptr<OffscreenGL> lGL = OffscreenGL::Create(pWidth, pHeight, lError);
+    std::unique_ptr<OffscreenGL> lGL = OffscreenGL::CreateOnTestDevice(pWidth, pHeight, lError);
     EXPECT_TRUE(lGL) << lError;
     return lGL;
 }
@@ -96,7 +96,7 @@ TEST(OffscreenGL, SizesItCannotHaveAreRefusedWithTheReason)
 {
     for (const auto& lSize : {std::array<int, 2>{0, 10}, std::array<int, 2>{10, -1}, std::array<int, 2>{1 << 20, 1}}) {
         std::string lError;
-        EXPECT_FALSE(OffscreenGL::Create(lSize[0], lSize[1], lError)) << lSize[0] << "x" << lSize[1];
+        EXPECT_FALSE(OffscreenGL::CreateOnTestDevice(lSize[0], lSize[1], lError)) << lSize[0] << "x" << lSize[1];
         EXPECT_NE(lError.find(std::to_string(lSize[0]) + "x" + std::to_string(lSize[1])), std::string::npos)
             << lError;
     }
@@ -116,6 +116,16 @@ TEST(OffscreenGL, ContextsOutliveEachOther)
     ASSERT_TRUE(lThird);
     lThird->Clear(1.0f, 1.0f, 1.0f);
     EXPECT_EQ(PixelAt(lThird->ReadPixels(), 2, 1, 1), (Rgba{255, 255, 255, 255}));
+}
+
+// The tests and the golden image rely on it: "software" never takes a GPU.
+TEST(OffscreenGL, SoftwareDeviceIsMesasSoftwareRenderer)
+{
+    std::string lError;
+    const std::unique_ptr<OffscreenGL> lGL = OffscreenGL::Create(2, 2, {hudhost::GlDevice::kSoftware, 0}, lError);
+    ASSERT_TRUE(lGL) << lError;
+    const std::string lRenderer = lGL->Renderer();
+    EXPECT_TRUE(lRenderer.rfind("llvmpipe", 0) == 0 || lRenderer.rfind("softpipe", 0) == 0) << lRenderer;
 }
 
 TEST(OffscreenGL, UnwritablePngPathIsReported)

@@ -270,7 +270,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
 {
     std::string lError;
     const std::unique_ptr<hudhost::OffscreenGL> lViewer =
-        hudhost::OffscreenGL::Create(kViewerSize, kViewerSize, lError);
+        hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
     ASSERT_TRUE(lViewer) << "no offscreen OpenGL context: " << lError;
     const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;

@@ -88,7 +88,7 @@ struct MemoryUse {
 std::unique_ptr<hudhost::OffscreenGL> MakeViewer(int pSize)
 {
     std::string lError;
-    std::unique_ptr<hudhost::OffscreenGL> lViewer = hudhost::OffscreenGL::Create(pSize, pSize, lError);
+    std::unique_ptr<hudhost::OffscreenGL> lViewer = hudhost::OffscreenGL::CreateOnTestDevice(pSize, pSize, lError);
     EXPECT_TRUE(lViewer) << "no offscreen OpenGL context: " << lError;
     return lViewer;
 }

@@ -568,13 +568,17 @@ std::string Trimmed(const std::string& pText)
     return pText.substr(lBegin, lEnd - lBegin + 1);
 }
 
-// Parses the whole of pText as a number, in the C locale whatever the process's locale.
+// Parses the whole of pText as a number, in the C locale whatever the process's locale. One
+// sign at most: "+5" is 5, "+-5" is not a number.
 template <class tNumber> bool ParseNumber(const std::string& pText, tNumber& pValue)
 {
     const std::string lText = Trimmed(pText);
     const char* lBegin = lText.data();
-    if (!lText.empty() && lText[0] == '+') ++lBegin;
     const char* lEnd = lText.data() + lText.size();
+    if (lBegin != lEnd && *lBegin == '+') {
+        ++lBegin;
+        if (lBegin != lEnd && *lBegin == '-') return false;
+    }
     if (lBegin == lEnd) return false;
     const auto lResult = std::from_chars(lBegin, lEnd, pValue);
     return lResult.ec == std::errc() && lResult.ptr == lEnd;

@@ -106,6 +106,7 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
     const std::pair<const char*, const char*> lCases[] = {
         {"--set Bogus=1", "Bogus"},
         {"--set Ticks=ten", "ten"},
+        {"--set Value=+-5", "+-5"},
         {"--set 'Font Color=1,1,1'", "Font Color"},
         {"--element NoSuchElement", "NoSuchElement"},
         {"--rect 1,2", "--rect"},

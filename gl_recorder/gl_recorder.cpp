@@ -64,6 +64,11 @@ template <class... tArgs> inline void Record(GlFunction pFunction, tArgs... pArg
         return lReal;                                                                                                  \
     }())
 
+//! The head of a call that hands a recorded call on to libGL, unless DropGlCalls dropped the calls:
+//! KEST_PASS_ON(glEnd)();
+#define KEST_PASS_ON(name)                                                                                             \
+    if (!kesttest::gDropping) KEST_REAL_GL(name)
+
 namespace kesttest {
 
 const char* Name(GlFunction pFunction)
@@ -189,7 +194,7 @@ using kesttest::Record;
 void glGetIntegerv(GLenum pName, GLint* pValues)
 {
     Record(GlFunction::GetIntegerv, pName);
-    if (!kesttest::gDropping) KEST_REAL_GL(glGetIntegerv)(pName, pValues);
+    KEST_PASS_ON(glGetIntegerv)(pName, pValues);
     if (pName == GL_VIEWPORT && kesttest::gViewport) {
         for (std::size_t i = 0; i < 4; ++i) pValues[i] = (*kesttest::gViewport)[i];
     }
@@ -198,174 +203,172 @@ void glGetIntegerv(GLenum pName, GLint* pValues)
 void glPushAttrib(GLbitfield pMask)
 {
     Record(GlFunction::PushAttrib, pMask);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPushAttrib)(pMask);
+    KEST_PASS_ON(glPushAttrib)(pMask);
 }
 
 void glPopAttrib()
 {
     Record(GlFunction::PopAttrib);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPopAttrib)();
+    KEST_PASS_ON(glPopAttrib)();
 }
 
 void glMatrixMode(GLenum pMode)
 {
     Record(GlFunction::MatrixMode, pMode);
-    if (!kesttest::gDropping) KEST_REAL_GL(glMatrixMode)(pMode);
+    KEST_PASS_ON(glMatrixMode)(pMode);
 }
 
 void glPushMatrix()
 {
     Record(GlFunction::PushMatrix);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPushMatrix)();
+    KEST_PASS_ON(glPushMatrix)();
 }
 
 void glPopMatrix()
 {
     Record(GlFunction::PopMatrix);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPopMatrix)();
+    KEST_PASS_ON(glPopMatrix)();
 }
 
 void glLoadIdentity()
 {
     Record(GlFunction::LoadIdentity);
-    if (!kesttest::gDropping) KEST_REAL_GL(glLoadIdentity)();
+    KEST_PASS_ON(glLoadIdentity)();
 }
 
 void glOrtho(GLdouble pLeft, GLdouble pRight, GLdouble pBottom, GLdouble pTop, GLdouble pNear, GLdouble pFar)
 {
     Record(GlFunction::Ortho, pLeft, pRight, pBottom, pTop, pNear, pFar);
-    if (!kesttest::gDropping) KEST_REAL_GL(glOrtho)(pLeft, pRight, pBottom, pTop, pNear, pFar);
+    KEST_PASS_ON(glOrtho)(pLeft, pRight, pBottom, pTop, pNear, pFar);
 }
 
 void glBlendFunc(GLenum pSource, GLenum pDestination)
 {
     Record(GlFunction::BlendFunc, pSource, pDestination);
-    if (!kesttest::gDropping) KEST_REAL_GL(glBlendFunc)(pSource, pDestination);
+    KEST_PASS_ON(glBlendFunc)(pSource, pDestination);
 }
 
 void glDisable(GLenum pCapability)
 {
     Record(GlFunction::Disable, pCapability);
-    if (!kesttest::gDropping) KEST_REAL_GL(glDisable)(pCapability);
+    KEST_PASS_ON(glDisable)(pCapability);
 }
 
 void glEnable(GLenum pCapability)
 {
     Record(GlFunction::Enable, pCapability);
-    if (!kesttest::gDropping) KEST_REAL_GL(glEnable)(pCapability);
+    KEST_PASS_ON(glEnable)(pCapability);
 }
 
 void glLineWidth(GLfloat pWidth)
 {
     Record(GlFunction::LineWidth, pWidth);
-    if (!kesttest::gDropping) KEST_REAL_GL(glLineWidth)(pWidth);
+    KEST_PASS_ON(glLineWidth)(pWidth);
 }
 
 void glBegin(GLenum pMode)
 {
     Record(GlFunction::Begin, pMode);
-    if (!kesttest::gDropping) KEST_REAL_GL(glBegin)(pMode);
+    KEST_PASS_ON(glBegin)(pMode);
 }
 
 void glEnd()
 {
     Record(GlFunction::End);
-    if (!kesttest::gDropping) KEST_REAL_GL(glEnd)();
+    KEST_PASS_ON(glEnd)();
 }
 
 void glColor4f(GLfloat pRed, GLfloat pGreen, GLfloat pBlue, GLfloat pAlpha)
 {
     Record(GlFunction::Color4f, pRed, pGreen, pBlue, pAlpha);
     kesttest::gColour = {pRed, pGreen, pBlue, pAlpha};
-    if (!kesttest::gDropping) KEST_REAL_GL(glColor4f)(pRed, pGreen, pBlue, pAlpha);
+    KEST_PASS_ON(glColor4f)(pRed, pGreen, pBlue, pAlpha);
 }
 
 void glVertex2f(GLfloat pX, GLfloat pY)
 {
     Record(GlFunction::Vertex2f, pX, pY);
-    if (!kesttest::gDropping) KEST_REAL_GL(glVertex2f)(pX, pY);
+    KEST_PASS_ON(glVertex2f)(pX, pY);
 }
 
 void glBindTexture(GLenum pTarget, GLuint pTexture)
 {
     Record(GlFunction::BindTexture, pTarget, pTexture);
-    if (!kesttest::gDropping) KEST_REAL_GL(glBindTexture)(pTarget, pTexture);
+    KEST_PASS_ON(glBindTexture)(pTarget, pTexture);
 }
 
 void glTexEnvi(GLenum pTarget, GLenum pName, GLint pValue)
 {
     Record(GlFunction::TexEnvi, pTarget, pName, pValue);
-    if (!kesttest::gDropping) KEST_REAL_GL(glTexEnvi)(pTarget, pName, pValue);
+    KEST_PASS_ON(glTexEnvi)(pTarget, pName, pValue);
 }
 
 void glTexCoord2f(GLfloat pS, GLfloat pT)
 {
     Record(GlFunction::TexCoord2f, pS, pT);
-    if (!kesttest::gDropping) KEST_REAL_GL(glTexCoord2f)(pS, pT);
+    KEST_PASS_ON(glTexCoord2f)(pS, pT);
 }
 
 void glVertex3f(GLfloat pX, GLfloat pY, GLfloat pZ)
 {
     Record(GlFunction::Vertex3f, pX, pY, pZ);
-    if (!kesttest::gDropping) KEST_REAL_GL(glVertex3f)(pX, pY, pZ);
+    KEST_PASS_ON(glVertex3f)(pX, pY, pZ);
 }
 
 void glGenTextures(GLsizei pCount, GLuint* pTextures)
 {
     Record(GlFunction::GenTextures, pCount);
-    if (!kesttest::gDropping) KEST_REAL_GL(glGenTextures)(pCount, pTextures);
+    KEST_PASS_ON(glGenTextures)(pCount, pTextures);
 }
 
 void glTexParameteri(GLenum pTarget, GLenum pName, GLint pValue)
 {
     Record(GlFunction::TexParameteri, pTarget, pName, pValue);
-    if (!kesttest::gDropping) KEST_REAL_GL(glTexParameteri)(pTarget, pName, pValue);
+    KEST_PASS_ON(glTexParameteri)(pTarget, pName, pValue);
 }
 
 void glTexImage2D(GLenum pTarget, GLint pLevel, GLint pInternalFormat, GLsizei pWidth, GLsizei pHeight, GLint pBorder,
                   GLenum pFormat, GLenum pType, const GLvoid* pPixels)
 {
     Record(GlFunction::TexImage2D, pTarget, pLevel, pInternalFormat, pWidth, pHeight, pBorder, pFormat, pType);
-    if (!kesttest::gDropping)
-        KEST_REAL_GL(glTexImage2D)(pTarget, pLevel, pInternalFormat, pWidth, pHeight, pBorder, pFormat, pType, pPixels);
+    KEST_PASS_ON(glTexImage2D)(pTarget, pLevel, pInternalFormat, pWidth, pHeight, pBorder, pFormat, pType, pPixels);
 }
 
 void glPushClientAttrib(GLbitfield pMask)
 {
     Record(GlFunction::PushClientAttrib, pMask);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPushClientAttrib)(pMask);
+    KEST_PASS_ON(glPushClientAttrib)(pMask);
 }
 
 void glPopClientAttrib()
 {
     Record(GlFunction::PopClientAttrib);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPopClientAttrib)();
+    KEST_PASS_ON(glPopClientAttrib)();
 }
 
 void glPixelStorei(GLenum pName, GLint pValue)
 {
     Record(GlFunction::PixelStorei, pName, pValue);
-    if (!kesttest::gDropping) KEST_REAL_GL(glPixelStorei)(pName, pValue);
+    KEST_PASS_ON(glPixelStorei)(pName, pValue);
 }
 
 void glTexSubImage2D(GLenum pTarget, GLint pLevel, GLint pX, GLint pY, GLsizei pWidth, GLsizei pHeight, GLenum pFormat,
                      GLenum pType, const GLvoid* pPixels)
 {
     Record(GlFunction::TexSubImage2D, pTarget, pLevel, pX, pY, pWidth, pHeight, pFormat, pType);
-    if (!kesttest::gDropping)
-        KEST_REAL_GL(glTexSubImage2D)(pTarget, pLevel, pX, pY, pWidth, pHeight, pFormat, pType, pPixels);
+    KEST_PASS_ON(glTexSubImage2D)(pTarget, pLevel, pX, pY, pWidth, pHeight, pFormat, pType, pPixels);
 }
 
 void glGetTexLevelParameteriv(GLenum pTarget, GLint pLevel, GLenum pName, GLint* pValues)
 {
     Record(GlFunction::GetTexLevelParameteriv, pTarget, pLevel, pName);
-    if (!kesttest::gDropping) KEST_REAL_GL(glGetTexLevelParameteriv)(pTarget, pLevel, pName, pValues);
+    KEST_PASS_ON(glGetTexLevelParameteriv)(pTarget, pLevel, pName, pValues);
 }
 
 void glDeleteTextures(GLsizei pCount, const GLuint* pTextures)
 {
     Record(GlFunction::DeleteTextures, pCount);
-    if (!kesttest::gDropping) KEST_REAL_GL(glDeleteTextures)(pCount, pTextures);
+    KEST_PASS_ON(glDeleteTextures)(pCount, pTextures);
 }
 
 // The element's faces are FTTextureFonts; their vtables in libftgl name these two members of

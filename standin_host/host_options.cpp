@@ -3,8 +3,6 @@
 
 #include "host_options.h"
 
-#include <QtCore/QtGlobal>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -297,6 +295,7 @@ std::string HelpText()
     return lText;
 }
 
-std::string VersionText() { return std::string("hudhost ") + HUDHOST_VERSION + ", with Qt " + qVersion(); }
+// No Qt is named: the host links none, and each plug-in brings the Qt Core of its own host release.
+std::string VersionText() { return std::string("hudhost ") + HUDHOST_VERSION; }
 
 } // namespace hudhost

@@ -198,8 +198,7 @@ TEST(HudhostRun, HelpAndVersionPrintToStdoutAndSucceed)
     EXPECT_EQ(lHelp.out.rfind("Usage: hudhost [options]\n", 0), 0u) << lHelp.out;
     const RunResult lVersion = RunHudhost("--version");
     EXPECT_EQ(lVersion.status, 0);
-    EXPECT_EQ(LineCount(lVersion.out), 1u) << lVersion.out;
-    EXPECT_EQ(lVersion.out.rfind("hudhost " HUDHOST_VERSION ", with Qt ", 0), 0u) << lVersion.out;
+    EXPECT_EQ(lVersion.out, "hudhost " HUDHOST_VERSION "\n");
 }
 
 TEST(HudhostRun, PluginThatCannotBeLoadedExitsWithStatus3AndTheReason)

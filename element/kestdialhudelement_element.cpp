@@ -1,6 +1,7 @@
 // KestDialHUDElement: properties, lifecycle, text faces and drawing of the dial.
 
 #include "kestdialhudelement_element.h"
+#include "kestdialhudelement_face.h"
 #include "kestdialhudelement_qt.h"
 
 #include <FTGL/ftgl.h>
@@ -148,9 +149,9 @@ unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, 
     return lData;
 }
 
-template <class tFace> void DeleteFace(tFace*& pFace)
+void DeleteFace(KestTextureFace*& pFace)
 {
-    delete static_cast<FTFont*>(pFace);
+    delete pFace;
     pFace = nullptr;
 }
 
@@ -273,7 +274,7 @@ bool KestDialHUDElement::LoadFonts()
         unsigned long lOratorSize = 0;
         mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", lOratorSize);
         if (!mOratorFontData) return false;
-        mReadoutFont = new FTTextureFont(mOratorFontData, lOratorSize);
+        mReadoutFont = new KestTextureFace(mOratorFontData, lOratorSize);
 
         unsigned long lArialSize = 0;
         mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", lArialSize);
@@ -282,8 +283,8 @@ bool KestDialHUDElement::LoadFonts()
             ReleaseFonts();
             return false;
         }
-        mScaleFont = new FTTextureFont(mArialFontData, lArialSize);
-        mLabelFont = new FTTextureFont(mArialFontData, lArialSize);
+        mScaleFont = new KestTextureFace(mArialFontData, lArialSize);
+        mLabelFont = new KestTextureFace(mArialFontData, lArialSize);
         ResizeText();
         return true;
     } catch (const std::bad_alloc&) {

@@ -5,7 +5,7 @@
 
 #include <fbsdk/fbsdk.h>
 
-class FTTextureFont;
+class KestTextureFace;
 
 class KestDialHUDElement : public FBHUDElement {
     FBStorableClassDeclare(KestDialHUDElement, FBHUDElement);
@@ -47,9 +47,9 @@ private:
     friend class KestDialHUDElementInspector;
 
     FBSystem mSystem;
-    FTTextureFont* mReadoutFont;
-    FTTextureFont* mScaleFont;
-    FTTextureFont* mLabelFont;
+    KestTextureFace* mReadoutFont;
+    KestTextureFace* mScaleFont;
+    KestTextureFace* mLabelFont;
     int mTextSize;
     unsigned char* mOratorFontData;
     unsigned char* mArialFontData;

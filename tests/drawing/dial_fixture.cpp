@@ -1,6 +1,7 @@
 #include "dial_fixture.h"
 
 #include "kestdialhudelement_element.h"
+#include "kestdialhudelement_face.h"
 
 #include <FTGL/ftgl.h>
 #include <gtest/gtest.h>

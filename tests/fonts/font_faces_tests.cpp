@@ -5,6 +5,7 @@
 // through the registered creation function, as the host makes them.
 
 #include "kestdialhudelement_element.h"
+#include "kestdialhudelement_face.h"
 #include "offscreen_gl.h"
 
 #include <fbsdk_host/fbsdk_host.h>

@@ -1,0 +1,51 @@
+#ifndef KESTDIALHUDELEMENT_FACE_H
+#define KESTDIALHUDELEMENT_FACE_H
+// KestTextureFace: an FTGL texture font that lays out its glyph atlases itself, the same way
+// with every FTGL release the plug-in is built on.
+//
+// FTGL 2.1.3 sizes a face's atlas as the next power of two of its rows of cells, with no room
+// for the 3-pixel margin at which the first row starts, and uploads glyphs unclipped: a glyph
+// that reaches past the atlas's last line is never uploaded, draws blank and leaves
+// GL_INVALID_VALUE in the host's context. FTGL 2.4 counts the margin. Through FTGL's glyph
+// hook, this face places every glyph as FTGL 2.4 does (the same cells, the same atlas sizes, the
+// same GL calls), whichever FTGL it runs on.
+
+#include <FTGL/ftgl.h>
+#include <GL/gl.h>
+
+#include <cstddef>
+#include <vector>
+
+class KestTextureFace : public FTTextureFont {
+public:
+    //! A face on a font in memory, which must outlive it (FTGL does not copy it).
+    KestTextureFace(const unsigned char* pFontData, size_t pFontSize);
+    ~KestTextureFace() override;
+
+    using FTTextureFont::FaceSize;
+    //! Sizes the face; its glyphs and atlases are dropped, to be made again as they are drawn.
+    bool FaceSize(const unsigned int pSize, const unsigned int pResolution = 72) override;
+
+protected:
+    //! Renders a glyph into the current atlas, starting a row or an atlas where it has no room.
+    FTGlyph* MakeGlyph(FT_GlyphSlot pSlot) override;
+
+private:
+    KestTextureFace(const KestTextureFace&);
+    KestTextureFace& operator=(const KestTextureFace&);
+
+    void SizeCells(FT_Face pFace);
+    void StartAtlas(FT_Face pFace);
+    void ReleaseAtlases();
+
+    std::vector<GLuint> mAtlases;
+    GLsizei mMaxTextureSize;  //!< GL_MAX_TEXTURE_SIZE, asked on the first atlas
+    GLsizei mAtlasWidth;
+    GLsizei mAtlasHeight;
+    int mCellWidth;
+    int mCellHeight;
+    int mX;  //!< where the next glyph goes in the current atlas
+    int mY;
+};
+
+#endif // KESTDIALHUDELEMENT_FACE_H

@@ -2,6 +2,8 @@
 
 #include "hosted_element.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <optional>
 
@@ -95,6 +97,11 @@ bool ApplySetting(FBHUDElement& pElement, const PropertySetting& pSetting, Failu
     return false;
 }
 
+//! Keeps a loaded plug-in, and the libraries it brought (its Qt Core among them), mapped until the
+//! process ends, as the host keeps its plug-ins: the host links no Qt, and a Qt unloaded with the
+//! plug-in would take with it static data that LeakSanitizer reads at exit.
+void KeepResident(const std::string& pPath) { dlopen(pPath.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE); }
+
 } // namespace
 
 HostedElement::HostedElement(std::unique_ptr<fbhost::PluginLibrary> pLibrary, const fbhost::RegistryEntry& pEntry)
@@ -112,6 +119,7 @@ std::unique_ptr<HostedElement> HostedElement::Create(const HostOptions& pOptions
         pFailure = {kExitPluginFailed, "cannot load the plug-in: " + lError};
         return nullptr;
     }
+    KeepResident(pOptions.pluginPath);
     const std::optional<fbhost::RegistryEntry> lEntry = ChooseEntry(pOptions, pFailure);
     if (!lEntry) return nullptr;
 

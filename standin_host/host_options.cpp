@@ -3,9 +3,9 @@
 
 #include "host_options.h"
 
+#include "number_text.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <initializer_list>
 #include <numeric>
 
@@ -16,36 +16,10 @@ namespace {
 const int kMaxViewportSide = 16384;
 const int kMaxFrames = 1000000;
 
-//! Exactly tCount comma-separated numbers in the C locale; for floating point any double, "nan"
-//! and "inf" included, as --set takes them.
-template <class tNumber, size_t tCount>
-std::optional<std::array<tNumber, tCount>> ParseNumbers(const std::string& pText)
-{
-    std::array<tNumber, tCount> lNumbers{};
-    const char* lNext = pText.data();
-    const char* const lEnd = pText.data() + pText.size();
-    for (size_t lIndex = 0; lIndex < tCount; ++lIndex) {
-        if (lIndex > 0) {
-            if (lNext == lEnd || *lNext != ',') return std::nullopt;
-            ++lNext;
-        }
-        const auto lResult = std::from_chars(lNext, lEnd, lNumbers[lIndex]);
-        if (lResult.ec != std::errc()) return std::nullopt;
-        lNext = lResult.ptr;
-    }
-    if (lNext != lEnd) return std::nullopt;
-    return lNumbers;
-}
-
 template <class tNumber> std::string JoinNumbers(std::initializer_list<tNumber> pNumbers)
 {
     std::string lText;
-    for (const tNumber lNumber : pNumbers) {
-        char lBuffer[32];
-        const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), lNumber);
-        if (!lText.empty()) lText += ',';
-        lText.append(lBuffer, lResult.ptr);
-    }
+    for (const tNumber lNumber : pNumbers) lText += (lText.empty() ? "" : ",") + FormatNumber(lNumber);
     return lText;
 }
 

@@ -2,6 +2,8 @@
 
 #include "hosted_element.h"
 
+#include "property_text.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -89,7 +91,7 @@ bool ApplySetting(FBHUDElement& pElement, const PropertySetting& pSetting, Failu
         return false;
     }
     std::string lError;
-    if (fbhost::ParseValue(lProperty, pSetting.value, lError)) return true;
+    if (ParseValue(lProperty, pSetting.value, lError)) return true;
     if (lError.empty()) lError = "\"" + pSetting.name + "\" refused the value \"" + pSetting.value + "\"";
     pFailure = {kExitBadInput, "--set: " + lError};
     return false;

@@ -130,6 +130,8 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--rect", "1;2;3;4"}, "--rect"},
         {{"--rect", "1, 2,3,4"}, "--rect"},
         {{"--rect", "1,2,1e999,4"}, "--rect"},
+        {{"--rect", "+-1,2,3,4"}, "--rect"},
+        {{"--rect", "1,2,3,4,"}, "--rect"},
         {{"--viewport", "300"}, "--viewport"},
         {{"--viewport", "0,300"}, "--viewport"},
         {{"--viewport", "300,16385"}, "--viewport"},
@@ -139,6 +141,7 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--background", "0.2,0.2"}, "--background"},
         {{"--background", "nan,0,0"}, "--background"},
         {{"--camera", "640x480"}, "--camera"},
+        {{"--camera", " 640,480"}, "--camera"},
         {{"--gl-device", "gpu"}, "--gl-device"},
         {{"--gl-device", "-1"}, "--gl-device"},
         {{"--gl-device", "1.5"}, "--gl-device"},
@@ -173,6 +176,9 @@ TEST(HostOptions, RectAndCameraTakeAnyDoubleNanAndInfinityIncluded)
     EXPECT_EQ(lRect.rect.mWidth, INFINITY);
     EXPECT_TRUE(std::signbit(lRect.rect.mHeight));
     EXPECT_EQ(Parsed({"--rect", "0,0,1e308,-1e-300"}).rect.mHeight, -1e-300);
+    // One grammar for every option and --set: a '+' is taken as --set takes it.
+    EXPECT_EQ(Parsed({"--rect", "+5,0,+inf,1"}).rect.mX, 5.0);
+    EXPECT_EQ(Parsed({"--viewport", "+200,300"}).viewport.width, 200);
     const HostOptions lCamera = Parsed({"--camera", "-1,nan"});
     ASSERT_TRUE(lCamera.camera);
     EXPECT_EQ(lCamera.camera->width, -1.0);

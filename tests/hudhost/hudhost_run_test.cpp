@@ -107,6 +107,8 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
         {"--set Bogus=1", "Bogus"},
         {"--set Ticks=ten", "ten"},
         {"--set Value=+-5", "+-5"},
+        {"--set 'Value= 5'", "\" 5\""},
+        {"--set 'Show=true '", "Show"},
         {"--set 'Font Color=1,1,1'", "Font Color"},
         {"--element NoSuchElement", "NoSuchElement"},
         {"--rect 1,2", "--rect"},

@@ -2,6 +2,7 @@
 
 #include "hosted_element.h"
 
+#include "name_matching.h"
 #include "property_text.h"
 
 #include <algorithm>

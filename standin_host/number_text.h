@@ -34,8 +34,7 @@ template <class tNumber> bool ParseNumber(std::string_view pText, tNumber& pValu
 }
 
 //! Exactly tCount numbers separated by commas; std::nullopt for anything else.
-template <class tNumber, size_t tCount>
-std::optional<std::array<tNumber, tCount>> ParseNumbers(std::string_view pText)
+template <class tNumber, size_t tCount> std::optional<std::array<tNumber, tCount>> ParseNumbers(std::string_view pText)
 {
     std::array<tNumber, tCount> lNumbers{};
     for (size_t lIndex = 0; lIndex < tCount; ++lIndex) {

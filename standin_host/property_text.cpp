@@ -33,9 +33,8 @@ bool ParseColor(const std::string& pText, FBColorAndAlpha& pColor)
 
 // Parses pText into a value of tValue with pParse and writes it; on failure says what the
 // property takes.
-template <class tValue, class tParse>
-bool ParseAndSet(FBProperty* pProperty, const std::string& pText, tParse pParse, const char* pTakes,
-                 std::string& pError)
+template <class tValue, class tParse> bool ParseAndSet(FBProperty* pProperty, const std::string& pText, tParse pParse,
+                                                       const char* pTakes, std::string& pError)
 {
     tValue lValue{};
     if (!pParse(pText, lValue)) {
@@ -84,9 +83,7 @@ bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pE
         pProperty->SetData(&lText);
         return true;
     }
-    default:
-        pError = "\"" + std::string(pProperty->GetName()) + "\" cannot be set";
-        return false;
+    default: pError = "\"" + std::string(pProperty->GetName()) + "\" cannot be set"; return false;
     }
 }
 

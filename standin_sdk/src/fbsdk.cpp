@@ -107,7 +107,8 @@ public:
 namespace {
 
 // Declares a property of one of the SDK's own classes, with its default.
-template <class tValue> void DeclareSdkProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
+template <class tValue>
+void DeclareSdkProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
 {
     pParent->PropertyAdd(pProperty.CreateInternal(pParent, pName));
     FBStandIn::Host(pProperty).declaredBySdk = true;
@@ -205,7 +206,10 @@ FBPropertyType FBProperty::GetPropertyType() { return kFBPT_unknown; }
 const char* FBProperty::GetPropertyTypeName() { return FBStandIn::Host(*this).dataTypeName.c_str(); }
 bool FBProperty::IsInternal() const { return FBStandIn::Host(*this).internal; }
 void FBProperty::SetData(void* pData) { WriteValue(FBStandIn::Host(*this), pData); }
-void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const { ReadValue(FBStandIn::Host(*this), pData, pSize); }
+void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const
+{
+    ReadValue(FBStandIn::Host(*this), pData, pSize);
+}
 
 void FBProperty::SetMinMax(double pMin, double pMax, bool pForceMinClamp, bool pForceMaxClamp)
 {
@@ -410,4 +414,3 @@ bool FBLibraryBase::LibClose() { return true; }
 bool FBLibraryBase::LibRelease() { return true; }
 
 } // namespace FBSDKNamespace
-

@@ -2,7 +2,7 @@
 // stderr line of each kind of failure.
 
 #include "offscreen_gl.h"
-#include "png_image.h"
+#include "png_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+using hudhost::PngImage;
+using hudhost::ReadPng;
 
 namespace {
 

@@ -121,13 +121,12 @@ std::string Describe(const GlCall& pCall)
 
 bool ChangesTextures(GlFunction pFunction)
 {
-    switch (pFunction) {
-#define KEST_GL_CHANGES_TEXTURES(name, changesTextures, ...)                                                           \
-    case GlFunction::name: return changesTextures;
+    static constexpr bool kChangesTextures[] = {
+#define KEST_GL_CHANGES_TEXTURES(name, changesTextures, ...) changesTextures,
         KEST_GL_FUNCTIONS(KEST_GL_CHANGES_TEXTURES)
 #undef KEST_GL_CHANGES_TEXTURES
-    }
-    return false;
+    };
+    return kChangesTextures[static_cast<std::size_t>(pFunction)];
 }
 
 GlRecorder::GlRecorder()
@@ -192,6 +191,7 @@ bool Replay(const std::vector<GlCall>& pCalls)
 
 using kesttest::GlFunction;
 
+// NOLINTBEGIN(bugprone-macro-parentheses): arguments is the parenthesised argument list itself.
 #define KEST_GL_DEFINITION(name, changesTextures, parameters, arguments, then)                                         \
     void gl##name parameters                                                                                           \
     {                                                                                                                  \
@@ -199,6 +199,7 @@ using kesttest::GlFunction;
         KEST_PASS_ON(gl##name) arguments;                                                                              \
         then;                                                                                                          \
     }
+// NOLINTEND(bugprone-macro-parentheses)
 KEST_GL_FUNCTIONS(KEST_GL_DEFINITION)
 #undef KEST_GL_DEFINITION
 

@@ -5,7 +5,7 @@
 # takes Qt 5. Qt 6 is not offered: its headers need C++17, and plug-ins of these hosts are C++11.
 #
 # The rest of the build names the chosen Qt's Core library kest_qt_core and its resource
-# compiler KEST_RCC, with KEST_RCC_OPTIONS.
+# compiler KEST_RCC, which kest_resource_bundle runs.
 set(KEST_QT_MAJOR "" CACHE STRING "Major version of the host's Qt: 4 or 5; empty follows the SDK's release")
 set_property(CACHE KEST_QT_MAJOR PROPERTY STRINGS "" 5 4)
 
@@ -57,7 +57,8 @@ if(kest_qt_major STREQUAL "5")
   add_library(kest_qt_core INTERFACE)
   target_link_libraries(kest_qt_core INTERFACE Qt5::Core)
   set(KEST_RCC Qt5::rcc)
-  set(KEST_RCC_OPTIONS --name kestdialhudelement --format-version 1 --no-compress)
+  set(kest_rcc_name_option --name)
+  set(kest_rcc_options --format-version 1 --no-compress)
   set(kest_qt_version "${Qt5Core_VERSION}")
 elseif(kest_qt_major STREQUAL "4")
   find_package(Qt4 4.8 COMPONENTS QtCore)
@@ -71,10 +72,23 @@ elseif(kest_qt_major STREQUAL "4")
   target_link_libraries(kest_qt_core INTERFACE Qt4::QtCore)
   set(KEST_RCC Qt4::rcc)
   # Qt 4's resource compiler takes single-dash options and writes format version 1 anyway.
-  set(KEST_RCC_OPTIONS -name kestdialhudelement -no-compress)
+  set(kest_rcc_name_option -name)
+  set(kest_rcc_options -no-compress)
   set(kest_qt_version "${QTVERSION}")
 else()
   message(FATAL_ERROR "KEST_QT_MAJOR is \"${KEST_QT_MAJOR}\"; set it to 4 or 5, the Qt of the host, or "
                       "leave it empty to follow the SDK's release")
 endif()
 message(STATUS "Qt: ${kest_qt_version} Core, chosen by ${kest_qt_reason}")
+
+# kest_resource_bundle(output qrc name files...): compiles the resource description qrc, which
+# lists files, into the C++ source output as the bundle name: format version 1 (no modification
+# times), stored uncompressed.
+function(kest_resource_bundle output qrc name)
+  add_custom_command(
+    OUTPUT "${output}"
+    COMMAND ${KEST_RCC} ${kest_rcc_name_option} ${name} ${kest_rcc_options} "${qrc}" -o "${output}"
+    DEPENDS "${qrc}" ${ARGN}
+    COMMENT "Compiling the resource bundle ${name}"
+    VERBATIM)
+endfunction()

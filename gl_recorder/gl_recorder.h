@@ -8,6 +8,8 @@
 // every call it makes is seen. (Without a context, FTGL's checks of the glyph textures that it
 // could not make print "ASSERTION FAILED" lines; they are harmless.)
 
+#include "gl_functions.h"
+
 #include <FTGL/ftgl.h>
 
 #include <array>
@@ -18,39 +20,11 @@
 
 namespace kesttest {
 
+//! The recorded entry points, in the order of gl_functions.h: GlFunction::Begin is glBegin.
 enum class GlFunction {
-    // The frame, shapes and text of every draw.
-    GetIntegerv,
-    PushAttrib,
-    PopAttrib,
-    MatrixMode,
-    PushMatrix,
-    PopMatrix,
-    LoadIdentity,
-    Ortho,
-    BlendFunc,
-    Disable,
-    Enable,
-    LineWidth,
-    Begin,
-    End,
-    Color4f,
-    Vertex2f,
-    BindTexture,
-    TexEnvi,
-    TexCoord2f,
-    Vertex3f,
-    // FTGL's making and filling of glyph textures, when a face meets a glyph it has not drawn at
-    // its size: on a face's first draws and after a FaceSize.
-    GenTextures,
-    TexParameteri,
-    TexImage2D,
-    PushClientAttrib,
-    PopClientAttrib,
-    PixelStorei,
-    TexSubImage2D,
-    GetTexLevelParameteriv,
-    DeleteTextures
+#define KEST_GL_ENUMERATOR(name, ...) name,
+    KEST_GL_FUNCTIONS(KEST_GL_ENUMERATOR)
+#undef KEST_GL_ENUMERATOR
 };
 
 struct GlCall {

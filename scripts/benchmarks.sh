@@ -9,6 +9,7 @@
 # what they mean: docs/performance.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build_dir=${KEST_BENCH_DIR:-build-bench}
 repetitions=${KEST_BENCH_REPETITIONS:-9}
 

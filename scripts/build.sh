@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or $KEST_BUILD_DIR) with warnings as errors.
-# Extra arguments go to CMake's configure step.
+# Extra arguments go to CMake's configure step. Expects scripts/install-deps.sh to have run, as
+# every entry-point script that calls this one runs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${KEST_BUILD_DIR:-build}

@@ -6,6 +6,7 @@
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build_dir=${KEST_BUILD_DIR:-build}
 fail() { echo "ci-install: $*" >&2; exit 1; }
 

@@ -10,6 +10,7 @@
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build_dir=${KEST_BUILD_DIR:-build}
 sdktree_build_dir=${KEST_SDKTREE_BUILD_DIR:-build-sdktree}
 fail() { echo "ci-sdk-tree: $*" >&2; exit 1; }

@@ -7,6 +7,7 @@
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build_dir=${KEST_BUILD_DIR:-build-sdk2023}
 
 KEST_BUILD_DIR=$build_dir scripts/build.sh -DKEST_STANDIN_SDK_VERSION=2023 >/dev/null
@@ -22,8 +23,8 @@ start=$SECONDS
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 status=0
-run-clang-tidy-14 -p "$build_dir" -j 2 -quiet "$files" >"$log" 2>&1 || status=$?
+run-clang-tidy -p "$build_dir" -j 2 -quiet "$files" >"$log" 2>&1 || status=$?
 grep -v -e '^[0-9]* warnings\? generated\.$' -e '^Suppressed [0-9]* warnings' -e '^Use -header-filter=' \
-  -e '^clang-tidy-14 .* -quiet ' "$log" || true
+  -e '^clang-tidy\(-14\)\? .* -quiet ' "$log" || true
 ((status == 0)) || { echo "ci-tidy: clang-tidy reported findings (above)" >&2; exit 1; }
 echo "ci-tidy: passed in $((SECONDS - start)) s"

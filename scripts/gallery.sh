@@ -8,6 +8,7 @@
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 build_dir=${KEST_BUILD_DIR:-build}
 hudhost="$build_dir/standin_host/hudhost"
 [[ -f $build_dir/build.ninja ]] || { echo "gallery: no build in $build_dir: run scripts/build.sh first" >&2; exit 1; }

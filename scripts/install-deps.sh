@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, what building, rendering and testing the plug-in need;
-# packages already present are left alone. Run as root.
+# Installs, from Debian's archive, what building, rendering and testing the plug-in need, and
+# generates the German locale that a test parses numbers in; what is already present is left
+# alone. Run as root.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   libstb-dev                                  # PNG writing and reading
   libgtest-dev libbenchmark-dev               # tests and benchmarks
   clang clang-tidy libclang-rt-14-dev         # fuzzing, sanitizers, static analysis
+  locales                                     # de_DE.UTF-8, for the test of numbers in a German locale
 )
 
 missing=()
@@ -23,4 +25,10 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qx 'de_DE\.utf8'; then
+  echo "Generating the locale de_DE.UTF-8"
+  grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
 fi

@@ -2,21 +2,16 @@
 
 #include "element_listing.h"
 
+#include "number_text.h"
+#include "property_text.h"
+
 #include <algorithm>
-#include <charconv>
 
 namespace hudhost {
 
 namespace {
 
 using Row = std::vector<std::string>;
-
-std::string FormatNumber(double pValue)
-{
-    char lBuffer[32];
-    const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), pValue);
-    return std::string(lBuffer, lResult.ptr);
-}
 
 //! Widths that fit every row's columns.
 std::vector<size_t> ColumnWidths(const std::vector<Row>& pRows)
@@ -45,7 +40,7 @@ void PrintRows(const std::vector<Row>& pRows, const std::vector<size_t>& pWidths
 Row PropertyRow(FBProperty* pProperty)
 {
     const std::string lType = pProperty->GetPropertyTypeName();
-    Row lRow = {pProperty->GetName(), lType.empty() ? "-" : lType, fbhost::FormatValue(pProperty)};
+    Row lRow = {pProperty->GetName(), lType.empty() ? "-" : lType, FormatValue(pProperty)};
     if (const auto lRange = fbhost::PropertyRange(pProperty))
         lRow.push_back("[" + FormatNumber(lRange->min) + ", " + FormatNumber(lRange->max) + "]");
     return lRow;

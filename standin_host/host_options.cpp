@@ -3,11 +3,11 @@
 
 #include "host_options.h"
 
+#include "name_matching.h"
+#include "number_text.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <initializer_list>
-#include <numeric>
 
 namespace hudhost {
 
@@ -16,36 +16,10 @@ namespace {
 const int kMaxViewportSide = 16384;
 const int kMaxFrames = 1000000;
 
-//! Exactly tCount comma-separated numbers in the C locale; for floating point any double, "nan"
-//! and "inf" included, as --set takes them.
-template <class tNumber, size_t tCount>
-std::optional<std::array<tNumber, tCount>> ParseNumbers(const std::string& pText)
-{
-    std::array<tNumber, tCount> lNumbers{};
-    const char* lNext = pText.data();
-    const char* const lEnd = pText.data() + pText.size();
-    for (size_t lIndex = 0; lIndex < tCount; ++lIndex) {
-        if (lIndex > 0) {
-            if (lNext == lEnd || *lNext != ',') return std::nullopt;
-            ++lNext;
-        }
-        const auto lResult = std::from_chars(lNext, lEnd, lNumbers[lIndex]);
-        if (lResult.ec != std::errc()) return std::nullopt;
-        lNext = lResult.ptr;
-    }
-    if (lNext != lEnd) return std::nullopt;
-    return lNumbers;
-}
-
 template <class tNumber> std::string JoinNumbers(std::initializer_list<tNumber> pNumbers)
 {
     std::string lText;
-    for (const tNumber lNumber : pNumbers) {
-        char lBuffer[32];
-        const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), lNumber);
-        if (!lText.empty()) lText += ',';
-        lText.append(lBuffer, lResult.ptr);
-    }
+    for (const tNumber lNumber : pNumbers) lText += (lText.empty() ? "" : ",") + FormatNumber(lNumber);
     return lText;
 }
 
@@ -128,18 +102,18 @@ bool ApplyOut(HostOptions& pOptions, const std::string& pValue)
 
 struct OptionEntry {
     const char* name;
-    const char* argument;  //!< null for a flag
-    const char* accepts;   //!< what a malformed value is told the option takes
+    const char* argument; //!< null for a flag
+    const char* accepts;  //!< what a malformed value is told the option takes
     const char* meaning;
     bool (*apply)(HostOptions&, const std::string&);
-    std::string (*shownDefault)(const HostOptions&);  //!< null where there is none
+    std::string (*shownDefault)(const HostOptions&); //!< null where there is none
 };
 
 const OptionEntry kOptions[] = {
     {"--plugin", "PATH", "the path of a plug-in library", "the plug-in library to load", ApplyPlugin,
      [](const HostOptions& pDefaults) { return pDefaults.pluginPath; }},
-    {"--element", "CLASS", "a class name such as KestDialHUDElement", "the HUD element class to create",
-     ApplyElement, [](const HostOptions&) { return std::string("the plug-in's only HUD element"); }},
+    {"--element", "CLASS", "a class name such as KestDialHUDElement", "the HUD element class to create", ApplyElement,
+     [](const HostOptions&) { return std::string("the plug-in's only HUD element"); }},
     {"--set", "NAME=VALUE", "a property name, '=' and a value, such as \"Value=42\"",
      "sets a property before drawing; repeatable", ApplySet, nullptr},
     {"--rect", "X,Y,W,H", "four numbers (nan and inf too) such as 50,40,200,200",
@@ -150,7 +124,9 @@ const OptionEntry kOptions[] = {
      }},
     {"--viewport", "W,H", "two whole numbers from 1 to 16384 such as 300,300", "the viewer's size in pixels",
      ApplyViewport,
-     [](const HostOptions& pDefaults) { return JoinNumbers({pDefaults.viewport.width, pDefaults.viewport.height}); }},
+     [](const HostOptions& pDefaults) {
+         return JoinNumbers({pDefaults.viewport.width, pDefaults.viewport.height});
+     }},
     {"--background", "R,G,B", "three numbers from 0 to 1 such as 0.2,0.2,0.2", "the viewer's opaque background colour",
      ApplyBackground,
      [](const HostOptions& pDefaults) {
@@ -158,8 +134,10 @@ const OptionEntry kOptions[] = {
          return JoinNumbers({lColor.red, lColor.green, lColor.blue});
      }},
     {"--camera", "W,H", "two numbers (nan and inf too) such as 640,480",
-     "the viewing camera's Resolution Width and Height; with --list, also prints the intrinsic dimension",
-     ApplyCamera, [](const HostOptions&) { return JoinNumbers({kDefaultCamera.width, kDefaultCamera.height}); }},
+     "the viewing camera's Resolution Width and Height; with --list, also prints the intrinsic dimension", ApplyCamera,
+     [](const HostOptions&) {
+         return JoinNumbers({kDefaultCamera.width, kDefaultCamera.height});
+     }},
     {"--frames", "N", "a whole number from 1 to 1000000",
      "draws N times and prints the median, minimum and maximum time of a draw", ApplyFrames,
      [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
@@ -237,45 +215,6 @@ std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArgumen
         }
     }
     return lOptions;
-}
-
-size_t NameDistance(const std::string& pFirst, const std::string& pSecond)
-{
-    // ASCII only, so that the user's locale makes no difference.
-    const auto lFold = [](char pCharacter) {
-        return pCharacter >= 'A' && pCharacter <= 'Z' ? static_cast<char>(pCharacter - 'A' + 'a') : pCharacter;
-    };
-    // One row of the Wagner-Fischer table: lRow[j] is the distance from the part of pFirst done
-    // so far to the first j characters of pSecond.
-    std::vector<size_t> lRow(pSecond.size() + 1);
-    std::iota(lRow.begin(), lRow.end(), size_t(0));
-    for (size_t lI = 1; lI <= pFirst.size(); ++lI) {
-        size_t lDiagonal = lRow[0];
-        lRow[0] = lI;
-        for (size_t lJ = 1; lJ <= pSecond.size(); ++lJ) {
-            const size_t lAbove = lRow[lJ];
-            const size_t lSubstitution = lDiagonal + (lFold(pFirst[lI - 1]) == lFold(pSecond[lJ - 1]) ? 0 : 1);
-            lRow[lJ] = std::min({lAbove + 1, lRow[lJ - 1] + 1, lSubstitution});
-            lDiagonal = lAbove;
-        }
-    }
-    return lRow[pSecond.size()];
-}
-
-std::optional<std::string> NearMiss(const std::string& pName, const std::vector<std::string>& pCandidates)
-{
-    if (pName.empty()) return std::nullopt;
-    const size_t lLimit = std::min(std::max<size_t>(2, pName.size() / 3), pName.size() - 1);
-    std::optional<std::string> lNearest;
-    size_t lNearestDistance = lLimit + 1;
-    for (const std::string& lCandidate : pCandidates) {
-        const size_t lDistance = NameDistance(pName, lCandidate);
-        if (lDistance < lNearestDistance) {
-            lNearest = lCandidate;
-            lNearestDistance = lDistance;
-        }
-    }
-    return lNearest;
 }
 
 std::string HelpText()

@@ -63,15 +63,6 @@ struct HostOptions {
 //! how to put it right in pError, for an unknown option or a malformed value.
 std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArguments, std::string& pError);
 
-//! Edit distance (insertions, deletions and substitutions of one character) between the names
-//! with ASCII letters case-folded; 0 for names that differ only in case.
-size_t NameDistance(const std::string& pFirst, const std::string& pSecond);
-
-//! The candidate that pName is most likely a misspelling of: the nearest by NameDistance, the
-//! first of equally near ones, when it is at most max(2, a third of pName's length) edits away
-//! and fewer than pName has characters; null when none is that near.
-std::optional<std::string> NearMiss(const std::string& pName, const std::vector<std::string>& pCandidates);
-
 //! Usage: every option with its default.
 std::string HelpText();
 std::string VersionText();

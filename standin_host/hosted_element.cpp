@@ -2,6 +2,9 @@
 
 #include "hosted_element.h"
 
+#include "name_matching.h"
+#include "property_text.h"
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -91,7 +94,7 @@ bool ApplySetting(FBHUDElement& pElement, const PropertySetting& pSetting, Failu
         return false;
     }
     std::string lError;
-    if (fbhost::ParseValue(lProperty, pSetting.value, lError)) return true;
+    if (ParseValue(lProperty, pSetting.value, lError)) return true;
     if (lError.empty()) lError = "\"" + pSetting.name + "\" refused the value \"" + pSetting.value + "\"";
     pFailure = {kExitBadInput, "--set: " + lError};
     return false;

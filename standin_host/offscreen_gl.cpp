@@ -1,7 +1,7 @@
-// OffscreenGL: an EGL context on an EGL device, or on Mesa's surfaceless platform where there is
-// no device platform, rendering into a framebuffer object. The plug-in's calls through libGL reach
-// it because glvnd dispatches libGL to the context that EGL made current, whichever vendor's
-// driver (Mesa's or a GPU vendor's) owns the device.
+// OffscreenGL: an EGL context on the display that egl_devices.h chooses (an EGL device, or Mesa's
+// surfaceless platform where there is no device platform), rendering into a framebuffer object.
+// The plug-in's calls through libGL reach it because glvnd dispatches libGL to the context that
+// EGL made current, whichever vendor's driver (Mesa's or a GPU vendor's) owns the device.
 
 #define GL_GLEXT_PROTOTYPES 1
 
@@ -20,13 +20,11 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <optional>
 
 namespace hudhost {
 
 namespace {
-
-const char* const kInstallHint = "install Mesa's libegl-mesa0 and libgl1-mesa-dri, or a GPU vendor's OpenGL driver "
-                                 "for glvnd (libglvnd0)";
 
 std::string EglErrorText()
 {
@@ -45,116 +43,10 @@ void KeepMesaDriverLoaded()
     std::call_once(sOnce, [] { dlopen(HUDHOST_MESA_DRI_DRIVER, RTLD_NOW | RTLD_NODELETE); });
 }
 
-bool HasExtension(const char* pExtensions, const char* pName)
-{
-    if (!pExtensions) return false;
-    const std::string lList = std::string(" ") + pExtensions + " ";
-    return lList.find(std::string(" ") + pName + " ") != std::string::npos;
-}
-
-bool HasClientExtension(const char* pName)
-{
-    return HasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS), pName);
-}
-
-//! The EGL devices in EGL's order; none where EGL has no device platform.
-std::vector<EGLDeviceEXT> EglDevices()
-{
-    if (!HasClientExtension("EGL_EXT_platform_device") || !HasClientExtension("EGL_EXT_device_enumeration")) return {};
-    const auto lQueryDevices = reinterpret_cast<PFNEGLQUERYDEVICESEXTPROC>(eglGetProcAddress("eglQueryDevicesEXT"));
-    EGLint lCount = 0;
-    if (!lQueryDevices || !lQueryDevices(0, nullptr, &lCount) || lCount <= 0) return {};
-    std::vector<EGLDeviceEXT> lDevices(static_cast<size_t>(lCount));
-    if (!lQueryDevices(lCount, lDevices.data(), &lCount)) return {};
-    lDevices.resize(static_cast<size_t>(std::max(lCount, 0)));
-    return lDevices;
-}
-
-//! A string of the device's; empty where it offers none.
-std::string DeviceString(EGLDeviceEXT pDevice, EGLint pName)
-{
-    static const auto sQueryString =
-        reinterpret_cast<PFNEGLQUERYDEVICESTRINGEXTPROC>(eglGetProcAddress("eglQueryDeviceStringEXT"));
-    const char* lString = sQueryString ? sQueryString(pDevice, pName) : nullptr;
-    return lString ? lString : "";
-}
-
-GlDeviceInfo DescribeDevice(EGLDeviceEXT pDevice, int pIndex)
-{
-    const std::string lExtensions = DeviceString(pDevice, EGL_EXTENSIONS);
-    GlDeviceInfo lInfo;
-    lInfo.index = pIndex;
-    lInfo.software = HasExtension(lExtensions.c_str(), "EGL_MESA_device_software");
-    std::vector<std::string> lNames;
-    if (HasExtension(lExtensions.c_str(), "EGL_EXT_device_query_name")) {
-        lNames.push_back(DeviceString(pDevice, EGL_VENDOR));
-        lNames.push_back(DeviceString(pDevice, EGL_RENDERER_EXT));
-    }
-    if (HasExtension(lExtensions.c_str(), "EGL_EXT_device_drm"))
-        lNames.push_back(DeviceString(pDevice, EGL_DRM_DEVICE_FILE_EXT));
-    for (const std::string& lName : lNames) {
-        if (lName.empty()) continue;
-        lInfo.name += (lInfo.name.empty() ? "" : ", ") + lName;
-    }
-    return lInfo;
-}
-
-//! "0 (Mesa software)", "1 (hardware: NVIDIA, ...)".
-std::string DeviceSummary(const GlDeviceInfo& pDevice)
-{
-    return std::to_string(pDevice.index) + " (" + (pDevice.software ? "Mesa software" : "hardware") +
-           (pDevice.name.empty() ? "" : ": " + pDevice.name) + ")";
-}
-
 //! Mesa's software renderers name themselves so; the surfaceless platform may pick a GPU instead.
 bool IsSoftwareRenderer(const std::string& pRenderer)
 {
     return pRenderer.rfind("llvmpipe", 0) == 0 || pRenderer.rfind("softpipe", 0) == 0;
-}
-
-//! Where a context is made: a display not yet initialised, and what to call it in messages.
-struct DisplayChoice {
-    EGLDisplay display = EGL_NO_DISPLAY;
-    std::string where;
-    bool needsSoftwareRenderer = false; //!< software was asked for, but no device said it is
-};
-
-DisplayChoice DeviceDisplay(EGLDeviceEXT pDevice, int pIndex)
-{
-    return {eglGetPlatformDisplay(EGL_PLATFORM_DEVICE_EXT, pDevice, nullptr),
-            "EGL device " + DeviceSummary(DescribeDevice(pDevice, pIndex)), false};
-}
-
-//! The first device that is (pSoftware) or is not Mesa's software renderer.
-std::optional<DisplayChoice> FirstDevice(const std::vector<EGLDeviceEXT>& pDevices, bool pSoftware)
-{
-    for (size_t i = 0; i < pDevices.size(); ++i)
-        if (DescribeDevice(pDevices[i], static_cast<int>(i)).software == pSoftware)
-            return DeviceDisplay(pDevices[i], static_cast<int>(i));
-    return std::nullopt;
-}
-
-//! Where pDevice's context is made; std::nullopt, with the reason in pError, where it cannot be.
-std::optional<DisplayChoice> ChooseDisplay(const GlDevice& pDevice, std::string& pError)
-{
-    const std::vector<EGLDeviceEXT> lDevices = EglDevices();
-    if (pDevice.kind == GlDevice::kIndex) {
-        const size_t lIndex = static_cast<size_t>(pDevice.index);
-        if (lIndex < lDevices.size()) return DeviceDisplay(lDevices[lIndex], pDevice.index);
-        pError = MissingGlDevice(pDevice).value_or("no EGL device " + std::to_string(pDevice.index));
-        return std::nullopt;
-    }
-    if (pDevice.kind == GlDevice::kAuto)
-        if (std::optional<DisplayChoice> lHardware = FirstDevice(lDevices, false)) return lHardware;
-    if (std::optional<DisplayChoice> lSoftware = FirstDevice(lDevices, true)) return lSoftware;
-    if (!HasClientExtension("EGL_MESA_platform_surfaceless")) {
-        pError = std::string(pDevice.kind == GlDevice::kSoftware ? "no EGL device of Mesa's software renderer"
-                                                                 : "no EGL device") +
-                 " and no Mesa surfaceless platform: " + kInstallHint;
-        return std::nullopt;
-    }
-    return DisplayChoice{eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr),
-                         "Mesa's surfaceless platform", pDevice.kind == GlDevice::kSoftware};
 }
 
 //! pDisplay, initialised; every context on it shares it, since eglTerminate ends all contexts of
@@ -169,7 +61,7 @@ std::shared_ptr<void> AcquireDisplay(const DisplayChoice& pChoice, std::string& 
 
     KeepMesaDriverLoaded();
     if (pChoice.display == EGL_NO_DISPLAY || !eglInitialize(pChoice.display, nullptr, nullptr)) {
-        pError = "cannot initialise EGL on " + pChoice.where + " (" + EglErrorText() + "): " + kInstallHint;
+        pError = "cannot initialise EGL on " + pChoice.where + " (" + EglErrorText() + "): " + kEglInstallHint;
         return nullptr;
     }
     std::shared_ptr<void> lShared(pChoice.display, eglTerminate);
@@ -187,48 +79,6 @@ GLuint NewRenderbuffer(GLenum pFormat, int pWidth, int pHeight)
 }
 
 } // namespace
-
-std::optional<GlDevice> ParseGlDevice(const std::string& pText)
-{
-    if (pText == "auto") return GlDevice{GlDevice::kAuto, 0};
-    if (pText == "software") return GlDevice{GlDevice::kSoftware, 0};
-    int lIndex = 0;
-    const auto lResult = std::from_chars(pText.data(), pText.data() + pText.size(), lIndex);
-    if (lResult.ec != std::errc() || lResult.ptr != pText.data() + pText.size() || lIndex < 0) return std::nullopt;
-    return GlDevice{GlDevice::kIndex, lIndex};
-}
-
-std::vector<GlDeviceInfo> GlDevices()
-{
-    const std::vector<EGLDeviceEXT> lDevices = EglDevices();
-    std::vector<GlDeviceInfo> lInfos;
-    for (size_t i = 0; i < lDevices.size(); ++i) lInfos.push_back(DescribeDevice(lDevices[i], static_cast<int>(i)));
-    return lInfos;
-}
-
-std::string GlDeviceListing()
-{
-    const std::vector<GlDeviceInfo> lDevices = GlDevices();
-    if (lDevices.empty()) return "No EGL devices: contexts are made on Mesa's surfaceless platform.\n";
-    std::string lListing = "EGL devices (index, renderer, name where the device offers one):\n";
-    for (const GlDeviceInfo& lDevice : lDevices) {
-        std::string lLine =
-            "  " + std::to_string(lDevice.index) + "  " + (lDevice.software ? "Mesa software" : "hardware");
-        lLine.resize(std::max<size_t>(lLine.size() + 2, 22), ' ');
-        lListing += lLine + (lDevice.name.empty() ? "-" : lDevice.name) + "\n";
-    }
-    return lListing;
-}
-
-std::optional<std::string> MissingGlDevice(const GlDevice& pDevice)
-{
-    if (pDevice.kind != GlDevice::kIndex) return std::nullopt;
-    const std::vector<GlDeviceInfo> lDevices = GlDevices();
-    if (static_cast<size_t>(pDevice.index) < lDevices.size()) return std::nullopt;
-    std::string lThere = lDevices.empty() ? "EGL has no devices here" : "the devices are";
-    for (size_t i = 0; i < lDevices.size(); ++i) lThere += (i ? ", " : " ") + DeviceSummary(lDevices[i]);
-    return "no EGL device " + std::to_string(pDevice.index) + ": " + lThere + " (hudhost --list-gl-devices)";
-}
 
 struct OffscreenGL::State {
     std::shared_ptr<void> display;
@@ -265,7 +115,7 @@ OffscreenGL::State::~State()
 bool OffscreenGL::State::CreateContext(std::string& pError)
 {
     if (!eglBindAPI(EGL_OPENGL_API)) {
-        pError = "EGL offers no desktop OpenGL (" + EglErrorText() + "): " + kInstallHint;
+        pError = "EGL offers no desktop OpenGL (" + EglErrorText() + "): " + kEglInstallHint;
         return false;
     }
     const EGLint lConfigAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
@@ -273,11 +123,11 @@ bool OffscreenGL::State::CreateContext(std::string& pError)
     EGLConfig lConfig = nullptr;
     EGLint lConfigCount = 0;
     if (!eglChooseConfig(display.get(), lConfigAttributes, &lConfig, 1, &lConfigCount) || lConfigCount < 1) {
-        pError = "no EGL config for desktop OpenGL on " + where + ": " + kInstallHint;
+        pError = "no EGL config for desktop OpenGL on " + where + ": " + kEglInstallHint;
         return false;
     }
-    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
-                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
+                                         EGL_NONE};
     context = eglCreateContext(display.get(), lConfig, EGL_NO_CONTEXT, lContextAttributes);
     if (context == EGL_NO_CONTEXT) {
         pError = "cannot create an OpenGL compatibility-profile context on " + where + " (" + EglErrorText() + ")";
@@ -332,7 +182,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     lState->display = AcquireDisplay(*lChoice, pError);
     if (!lState->display || !lState->CreateContext(pError)) return nullptr;
     if (lChoice->needsSoftwareRenderer && !IsSoftwareRenderer(lState->renderer)) {
-        pError = "no Mesa software renderer: " + lChoice->where + " gives " + lState->renderer + "; " + kInstallHint;
+        pError = "no Mesa software renderer: " + lChoice->where + " gives " + lState->renderer + "; " + kEglInstallHint;
         return nullptr;
     }
     if (!lState->CreateFramebuffer(pError)) return nullptr;

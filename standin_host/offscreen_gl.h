@@ -5,48 +5,13 @@
 // Mesa's surfaceless platform: the viewer context that the stand-in host, the tests and the
 // benchmarks draw HUD elements into.
 
+#include "egl_devices.h"
+
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace hudhost {
-
-//! Which EGL device a context renders on.
-struct GlDevice {
-    enum Kind {
-        kAuto,     //!< the first hardware device, else Mesa's software device, else the surfaceless platform
-        kSoftware, //!< Mesa's software renderer, whatever else the machine has
-        kIndex     //!< device number index of GlDevices()
-    };
-    Kind kind = kAuto;
-    int index = 0;
-};
-
-//! "auto", "software" or a device index (0 or more); std::nullopt for anything else.
-std::optional<GlDevice> ParseGlDevice(const std::string& pText);
-
-//! One EGL device, as the EGL device enumeration lists it.
-struct GlDeviceInfo {
-    int index = 0;
-    bool software = false; //!< Mesa's software renderer (EGL_MESA_device_software)
-    std::string name;      //!< the vendor and renderer, or the DRM device file, where the device offers them
-};
-
-//! The EGL devices, in EGL's order; empty where EGL has no device platform.
-std::vector<GlDeviceInfo> GlDevices();
-
-//! The devices as --list-gl-devices prints them: a heading, then a line for each.
-std::string GlDeviceListing();
-
-//! Why pDevice names no device (an index past the last), with the devices there are, on one line;
-//! std::nullopt when it names one or is not an index.
-std::optional<std::string> MissingGlDevice(const GlDevice& pDevice);
-
-//! The variable that chooses the device of the tests, the benchmarks and the fuzzer ("auto",
-//! "software" or an index); unset, they render on "software", so that what they draw and measure
-//! does not depend on the machine's GPU.
-constexpr const char* kTestGlDeviceVariable = "KEST_GL_DEVICE";
 
 class OffscreenGL {
 public:

@@ -1,5 +1,5 @@
-// The implementations of Debian's stb_image (PNG reading, for the tests and tools) and
-// stb_image_write (PNG writing), compiled once for everything that links hudhost_gl. Kept apart
+// The implementations of Debian's stb_image (PNG reading) and stb_image_write (PNG writing),
+// compiled once into hudhost_png for png_file.cpp. Kept apart
 // from the project's own code, which clang-tidy checks and this third-party code would fail.
 
 #define STB_IMAGE_IMPLEMENTATION

@@ -4,11 +4,9 @@
 #include "contact_sheet.h"
 #include "png_file.h"
 
-#include <stb/stb_image.h>
-
 #include <charconv>
 #include <iostream>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -20,14 +18,13 @@ int Fail(const std::string& pMessage)
     return 2;
 }
 
-bool LoadImage(const std::string& pPath, contact_sheet::Image& pImage)
+bool LoadImage(const std::string& pPath, contact_sheet::Image& pImage, std::string& pError)
 {
-    int lChannels = 0;
-    const std::unique_ptr<unsigned char, void (*)(void*)> lPixels(
-        stbi_load(pPath.c_str(), &pImage.width, &pImage.height, &lChannels, 4), stbi_image_free);
-    if (!lPixels) return false;
-    const size_t lSize = static_cast<size_t>(pImage.width) * static_cast<size_t>(pImage.height) * 4;
-    pImage.rgba.assign(lPixels.get(), lPixels.get() + lSize);
+    std::optional<hudhost::PngImage> lPng = hudhost::ReadPng(pPath, 4, &pError);
+    if (!lPng) return false;
+    pImage.width = lPng->width;
+    pImage.height = lPng->height;
+    pImage.rgba = std::move(lPng->pixels);
     return true;
 }
 
@@ -46,8 +43,8 @@ int main(int pArgc, char** pArgv)
     std::vector<contact_sheet::Entry> lEntries;
     for (size_t lIndex = 2; lIndex < lArguments.size(); lIndex += 2) {
         contact_sheet::Entry lEntry;
-        if (!LoadImage(lArguments[lIndex], lEntry.image))
-            return Fail("cannot read the PNG image " + lArguments[lIndex] + ": " + stbi_failure_reason());
+        std::string lError;
+        if (!LoadImage(lArguments[lIndex], lEntry.image, lError)) return Fail(lError);
         lEntry.caption = lArguments[lIndex + 1];
         if (contact_sheet::CaptionWidth(lEntry.caption) > lEntry.image.width)
             return Fail("the caption \"" + lEntry.caption + "\" is wider than its image " + lArguments[lIndex] +

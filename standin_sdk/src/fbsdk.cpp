@@ -1,63 +1,18 @@
 // Stand-in SDK library (libfbsdk.so.1): the object model, properties and registry that
-// plug-ins call, with the host-side view of them for the stand-in host and the tests. Every SDK
-// wrapper here stands for an object of the host, which the stand-in keeps as a "host object"
-// behind the wrapper's HIObject handle: a property's name, type, value and range live there.
+// plug-ins call. Every SDK wrapper here stands for an object of the host, which the stand-in
+// keeps as a "host object" (host_objects.h) behind the wrapper's HIObject handle: a property's
+// name, type, value and range live there. The host's own calls are in fbsdk_host.cpp.
 
-#include <fbsdk/fbsdk.h>
-#include <fbsdk_host/fbsdk_host.h>
+#include "host_objects.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
-#include <dlfcn.h>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace FBSDKNamespace {
-
-namespace {
-
-//! What the host holds for an SDK wrapper. Ended through Destroy, by the wrapper that made it.
-class HostObject : public IObject {
-public:
-    explicit HostObject(FBPlug* pWrapper) : mWrapper(pWrapper) {}
-    virtual ~HostObject() = default;
-    HostObject(const HostObject&) = delete;
-    HostObject& operator=(const HostObject&) = delete;
-
-    HIObject IQuery(kInterfaceID, int) override { return nullptr; }
-    void Destroy(int) override { delete this; }
-
-    FBPlug* mWrapper;
-};
-
-//! The host's side of a property.
-class HostProperty : public HostObject {
-public:
-    using HostObject::HostObject;
-
-    FBPropertyType type = kFBPT_unknown;
-    std::string dataTypeName;
-    bool internal = false;
-    bool declaredBySdk = false;
-    double values[4] = {0.0, 0.0, 0.0, 0.0};
-    std::string text;
-    bool hasRange = false;
-    double min = 0.0;
-    double max = 0.0;
-    bool forceMin = false;
-    bool forceMax = false;
-};
-
-struct Counters {
-    int registerCalls = 0;
-    int liveComponents = 0;
-    int componentDestroys = 0;
-    int liveLibraries = 0;
-};
 
 Counters& TheCounters()
 {
@@ -76,6 +31,8 @@ fbhost::RegisterObserver& TheRegisterObserver()
     static fbhost::RegisterObserver sObserver;
     return sObserver;
 }
+
+namespace {
 
 // Doubles become ints by truncation toward zero, saturating at the int range; NaN gives 0.
 int SaturatingInt(double pValue)
@@ -149,17 +106,9 @@ public:
 
 namespace {
 
-// Gives the SDK's own code the host's side of wrappers and the type counter.
-struct FBStandIn : FBPlug {
-    static HostProperty& Host(const FBProperty& pProperty)
-    {
-        return *static_cast<HostProperty*>(pProperty.GetHIObject());
-    }
-    static int& TypeCounter() { return mGlobalTypeInfo; }
-};
-
 // Declares a property of one of the SDK's own classes, with its default.
-template <class tValue> void DeclareSdkProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
+template <class tValue>
+void DeclareSdkProperty(FBProperty& pProperty, FBComponent* pParent, const char* pName, tValue pDefault)
 {
     pParent->PropertyAdd(pProperty.CreateInternal(pParent, pName));
     FBStandIn::Host(pProperty).declaredBySdk = true;
@@ -257,7 +206,10 @@ FBPropertyType FBProperty::GetPropertyType() { return kFBPT_unknown; }
 const char* FBProperty::GetPropertyTypeName() { return FBStandIn::Host(*this).dataTypeName.c_str(); }
 bool FBProperty::IsInternal() const { return FBStandIn::Host(*this).internal; }
 void FBProperty::SetData(void* pData) { WriteValue(FBStandIn::Host(*this), pData); }
-void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const { ReadValue(FBStandIn::Host(*this), pData, pSize); }
+void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const
+{
+    ReadValue(FBStandIn::Host(*this), pData, pSize);
+}
 
 void FBProperty::SetMinMax(double pMin, double pMax, bool pForceMinClamp, bool pForceMaxClamp)
 {
@@ -425,12 +377,6 @@ void FBHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect&) {}
 FBSystem::FBSystem() : FBComponent(nullptr), mLocalPtr(nullptr) {}
 FBSystem::~FBSystem() = default;
 
-//! The stand-in host's viewing options: a camera that the host may take away.
-class StandInViewingOptions : public FBViewingOptions {
-public:
-    FBCamera* mCamera = nullptr;
-};
-
 FBCamera* FBViewingOptions::GetViewingCamera() { return static_cast<StandInViewingOptions*>(this)->mCamera; }
 FBViewingOptions::FBViewingOptions() = default;
 
@@ -468,226 +414,3 @@ bool FBLibraryBase::LibClose() { return true; }
 bool FBLibraryBase::LibRelease() { return true; }
 
 } // namespace FBSDKNamespace
-
-////////////////////////////////////////////////////////////////////////////////
-// Host side
-
-//! The error handle the host hands to LIBRARY_INIT.
-class IError {};
-
-namespace fbhost {
-
-std::vector<RegistryEntry> Registry() { return TheRegistry(); }
-int RegisterCallCount() { return TheCounters().registerCalls; }
-int LiveComponentCount() { return TheCounters().liveComponents; }
-int ComponentDestroyCount() { return TheCounters().componentDestroys; }
-int LiveLibraryCount() { return TheCounters().liveLibraries; }
-int NextTypeId() { return FBStandIn::TypeCounter(); }
-void SetRegisterObserver(RegisterObserver pObserver) { TheRegisterObserver() = std::move(pObserver); }
-
-std::unique_ptr<PluginLibrary> PluginLibrary::Load(const std::string& pPath, std::string& pError)
-{
-    void* lHandle = dlopen(pPath.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!lHandle) {
-        const char* lReason = dlerror();
-        pError = lReason ? lReason : "cannot load " + pPath;
-        return nullptr;
-    }
-    std::unique_ptr<PluginLibrary> lLibrary(new PluginLibrary(lHandle));
-    auto lInit = reinterpret_cast<bool (*)(HIError)>(lLibrary->Symbol("LIBRARY_INIT"));
-    if (!lInit) {
-        pError = pPath + " exports no LIBRARY_INIT: it is not a plug-in of this host";
-        return nullptr;
-    }
-    static IError sError;
-    if (!lInit(&sError)) {
-        pError = pPath + ": LIBRARY_INIT answered false";
-        return nullptr;
-    }
-    return lLibrary;
-}
-
-PluginLibrary::~PluginLibrary() { dlclose(mHandle); }
-
-void* PluginLibrary::Symbol(const char* pName) const { return dlsym(mHandle, pName); }
-
-FBHUDElement* CreateElement(const RegistryEntry& pEntry, const char* pName)
-{
-    if (!pEntry.create) return nullptr;
-    return dynamic_cast<FBHUDElement*>(FBGetFBComponent(pEntry.create(nullptr, pName, nullptr)));
-}
-
-void DestroyElement(FBComponent* pComponent)
-{
-    if (!pComponent) return;
-    pComponent->FBDestroy();
-    delete pComponent;
-}
-
-std::vector<FBProperty*> Properties(FBComponent* pComponent)
-{
-    std::vector<FBProperty*> lProperties;
-    if (!pComponent) return lProperties;
-    for (int i = 0; i < pComponent->PropertyList.GetCount(); ++i) lProperties.push_back(pComponent->PropertyList[i]);
-    return lProperties;
-}
-
-bool IsDeclaredBySdk(const FBProperty* pProperty) { return FBStandIn::Host(*pProperty).declaredBySdk; }
-
-FBProperty* FindProperty(FBComponent* pComponent, const std::string& pName)
-{
-    return pComponent ? pComponent->PropertyList.Find(pName.c_str()) : nullptr;
-}
-
-std::optional<Range> PropertyRange(const FBProperty* pProperty)
-{
-    const HostProperty& lHost = FBStandIn::Host(*pProperty);
-    if (!lHost.hasRange) return std::nullopt;
-    return Range{lHost.min, lHost.max};
-}
-
-FBHUDElement::Rect HudRect(double pX, double pY, double pWidth, double pHeight)
-{
-    return {pX, pY, pWidth, pHeight, 1.0, 1.0};
-}
-
-namespace {
-
-std::string FormatNumber(double pValue)
-{
-    char lBuffer[64];
-    const auto lResult = std::to_chars(lBuffer, lBuffer + sizeof(lBuffer), pValue);
-    return std::string(lBuffer, lResult.ptr);
-}
-
-std::string Trimmed(const std::string& pText)
-{
-    const auto lBegin = pText.find_first_not_of(" \t");
-    if (lBegin == std::string::npos) return "";
-    const auto lEnd = pText.find_last_not_of(" \t");
-    return pText.substr(lBegin, lEnd - lBegin + 1);
-}
-
-// Parses the whole of pText as a number, in the C locale whatever the process's locale. One
-// sign at most: "+5" is 5, "+-5" is not a number.
-template <class tNumber> bool ParseNumber(const std::string& pText, tNumber& pValue)
-{
-    const std::string lText = Trimmed(pText);
-    const char* lBegin = lText.data();
-    const char* lEnd = lText.data() + lText.size();
-    if (lBegin != lEnd && *lBegin == '+') {
-        ++lBegin;
-        if (lBegin != lEnd && *lBegin == '-') return false;
-    }
-    if (lBegin == lEnd) return false;
-    const auto lResult = std::from_chars(lBegin, lEnd, pValue);
-    return lResult.ec == std::errc() && lResult.ptr == lEnd;
-}
-
-bool ParseColor(const std::string& pText, double (&pValues)[4])
-{
-    size_t lStart = 0;
-    for (int i = 0; i < 4; ++i) {
-        const size_t lComma = pText.find(',', lStart);
-        const bool lLast = i == 3;
-        if (lLast != (lComma == std::string::npos)) return false;
-        if (!ParseNumber(pText.substr(lStart, lComma - lStart), pValues[i])) return false;
-        lStart = lComma + 1;
-    }
-    return true;
-}
-
-bool ParseBool(const std::string& pText, bool& pValue)
-{
-    const std::string lText = Trimmed(pText);
-    if (lText == "true" || lText == "1") pValue = true;
-    else if (lText == "false" || lText == "0") pValue = false;
-    else return false;
-    return true;
-}
-
-} // namespace
-
-std::string FormatValue(const FBProperty* pProperty)
-{
-    const HostProperty& lHost = FBStandIn::Host(*pProperty);
-    switch (lHost.type) {
-    case kFBPT_int:
-    case kFBPT_enum: return std::to_string(SaturatingInt(lHost.values[0]));
-    case kFBPT_bool: return lHost.values[0] != 0.0 ? "true" : "false";
-    case kFBPT_double: return FormatNumber(lHost.values[0]);
-    case kFBPT_ColorRGBA:
-        return FormatNumber(lHost.values[0]) + "," + FormatNumber(lHost.values[1]) + "," +
-               FormatNumber(lHost.values[2]) + "," + FormatNumber(lHost.values[3]);
-    case kFBPT_charptr: return lHost.text;
-    default: return "";
-    }
-}
-
-namespace {
-
-// Parses pText into a value of tValue with pParse and writes it; on failure says what the
-// property takes.
-template <class tValue, class tParse>
-bool ParseAndSet(FBProperty* pProperty, const std::string& pText, tParse pParse, const char* pTakes,
-                 std::string& pError)
-{
-    tValue lValue{};
-    if (!pParse(pText, lValue)) {
-        pError = "\"" + std::string(pProperty->GetName()) + "\" takes " + pTakes + ", not \"" + pText + "\"";
-        return false;
-    }
-    pProperty->SetData(&lValue);
-    return true;
-}
-
-bool ParseColorValue(const std::string& pText, FBColorAndAlpha& pColor) { return ParseColor(pText, pColor.mValue); }
-
-} // namespace
-
-bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pError)
-{
-    switch (FBStandIn::Host(*pProperty).type) {
-    case kFBPT_int:
-    case kFBPT_enum: return ParseAndSet<int>(pProperty, pText, ParseNumber<int>, "an integer", pError);
-    case kFBPT_bool: return ParseAndSet<bool>(pProperty, pText, ParseBool, "true or false", pError);
-    case kFBPT_double:
-        return ParseAndSet<double>(pProperty, pText, ParseNumber<double>, "a number such as 12.5", pError);
-    case kFBPT_ColorRGBA:
-        return ParseAndSet<FBColorAndAlpha>(pProperty, pText, ParseColorValue,
-                                            "a colour as four numbers R,G,B,A such as 0.6,0.8,1,1", pError);
-    case kFBPT_charptr: {
-        const char* lText = pText.c_str();
-        pProperty->SetData(&lText);
-        return true;
-    }
-    default:
-        pError = "\"" + std::string(pProperty->GetName()) + "\" cannot be set";
-        return false;
-    }
-}
-
-Viewer::Viewer() : mOptions(new StandInViewingOptions), mCamera(new FBCamera("Producer Perspective"))
-{
-    mOptions->mCamera = mCamera;
-}
-
-Viewer::~Viewer() { RemoveCamera(); }
-
-FBViewingOptions* Viewer::Options() { return mOptions.get(); }
-
-void Viewer::SetCameraResolution(double pWidth, double pHeight)
-{
-    if (!mCamera) return;
-    mCamera->ResolutionWidth = pWidth;
-    mCamera->ResolutionHeight = pHeight;
-}
-
-void Viewer::RemoveCamera()
-{
-    delete mCamera;
-    mCamera = nullptr;
-    mOptions->mCamera = nullptr;
-}
-
-} // namespace fbhost

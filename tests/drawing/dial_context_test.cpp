@@ -9,17 +9,17 @@
 #include "dial_fixture.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
+#include "png_file.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-
-#include <stb/stb_image.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,13 +27,13 @@ using namespace kesttest;
 
 namespace {
 
-constexpr int kSize = 300;                   // the viewer, in pixels a side
-constexpr float kBackground = 0.2f;          // dark grey
-constexpr int kBackgroundByte = 51;          // its 8-bit value
+constexpr int kSize = 300;          // the viewer, in pixels a side
+constexpr float kBackground = 0.2f; // dark grey
+constexpr int kBackgroundByte = 51; // its 8-bit value
 const char* const kGolden = KEST_SOURCE_DIR "/tests/drawing/golden/default_dial.png";
-const char* const kDrawnImage = "default_dial.drawn.png";  // left in the working directory on a mismatch
-constexpr int kGoldenTolerance = 16;         // per channel, of 255
-constexpr double kGoldenShare = 0.995;       // of the pixels that must lie within it
+const char* const kDrawnImage = "default_dial.drawn.png"; // left in the working directory on a mismatch
+constexpr int kGoldenTolerance = 16;                      // per channel, of 255
+constexpr double kGoldenShare = 0.995;                    // of the pixels that must lie within it
 
 std::unique_ptr<hudhost::OffscreenGL> MakeContext()
 {
@@ -76,16 +76,11 @@ DrawnDial DrawDefaultDial()
     return lDrawn;
 }
 
-Image ReadPng(const char* pPath)
+//! The image in pPath as RGBA; empty, with the reason in pError, when it does not decode.
+Image ReadRgba(const char* pPath, std::string& pError)
 {
-    Image lImage;
-    int lChannels = 0;
-    unsigned char* lPixels = stbi_load(pPath, &lImage.width, &lImage.height, &lChannels, 4);
-    if (!lPixels) return lImage;
-    const std::size_t lPixelCount = static_cast<std::size_t>(lImage.width) * static_cast<std::size_t>(lImage.height);
-    lImage.rgba.assign(lPixels, lPixels + 4 * lPixelCount);
-    stbi_image_free(lPixels);
-    return lImage;
+    const std::optional<hudhost::PngImage> lPng = hudhost::ReadPng(pPath, 4, &pError);
+    return lPng ? Image{lPng->width, lPng->height, lPng->pixels} : Image{};
 }
 
 //! The pixel coordinate holding pValue, a position inside the viewer.
@@ -184,8 +179,8 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
         ASSERT_TRUE(lDrawn.context->WritePng(kGolden, lError)) << lError;
         GTEST_SKIP() << "wrote " << kGolden;
     }
-    const Image lGolden = ReadPng(kGolden);
-    ASSERT_EQ(lGolden.width, kSize) << kGolden << " is missing or not " << kSize << " wide: " << stbi_failure_reason()
+    const Image lGolden = ReadRgba(kGolden, lError);
+    ASSERT_EQ(lGolden.width, kSize) << kGolden << " is missing or not " << kSize << " wide: " << lError
                                     << "; KEST_UPDATE_GOLDEN=1 writes it";
     ASSERT_EQ(lGolden.height, kSize);
 

@@ -2,7 +2,7 @@
 // stderr line of each kind of failure.
 
 #include "offscreen_gl.h"
-#include "png_image.h"
+#include "png_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+using hudhost::PngImage;
+using hudhost::ReadPng;
 
 namespace {
 
@@ -107,6 +110,8 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
         {"--set Bogus=1", "Bogus"},
         {"--set Ticks=ten", "ten"},
         {"--set Value=+-5", "+-5"},
+        {"--set 'Value= 5'", "\" 5\""},
+        {"--set 'Show=true '", "Show"},
         {"--set 'Font Color=1,1,1'", "Font Color"},
         {"--element NoSuchElement", "NoSuchElement"},
         {"--rect 1,2", "--rect"},

@@ -2,6 +2,7 @@
 // near miss that an error suggests, and the help whose defaults the options take back.
 
 #include "host_options.h"
+#include "name_matching.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // contexts that come and go independently.
 
 #include "offscreen_gl.h"
-#include "png_image.h"
+#include "png_file.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -12,6 +12,8 @@
 #include <cstdio>
 
 using hudhost::OffscreenGL;
+using hudhost::PngImage;
+using hudhost::ReadPng;
 
 namespace {
 

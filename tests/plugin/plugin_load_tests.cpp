@@ -6,6 +6,8 @@
 // latest entry is the one of the current load. CTest runs each test in a process of its own,
 // so each PluginLoad test there sees the process's first load.
 
+#include "property_text.h"
+
 #include <fbsdk_host/fbsdk_host.h>
 
 #include <QtCore/QFile>
@@ -263,7 +265,7 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
         ASSERT_NE(lProperty, nullptr);
         EXPECT_STREQ(lProperty->GetPropertyTypeName(), lCase.typeName);
         EXPECT_EQ(lProperty->GetPropertyType(), lCase.type);
-        EXPECT_EQ(fbhost::FormatValue(lProperty), lCase.value);
+        EXPECT_EQ(hudhost::FormatValue(lProperty), lCase.value);
         const std::optional<fbhost::Range> lRange = fbhost::PropertyRange(lProperty);
         ASSERT_EQ(lRange.has_value(), lCase.range.has_value());
         if (lRange) {
@@ -275,9 +277,9 @@ TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)
 
 TEST_F(PluginElement, ShowsItselfOnCreation)
 {
-    const FBProperty* lProperty = fbhost::FindProperty(mElement, "Show");
+    FBProperty* lProperty = fbhost::FindProperty(mElement, "Show");
     ASSERT_NE(lProperty, nullptr);
-    EXPECT_EQ(fbhost::FormatValue(lProperty), "true");
+    EXPECT_EQ(hudhost::FormatValue(lProperty), "true");
 }
 
 //! The host's two ways of ending an element: FBDestroy then delete, or FBDelete alone. Both

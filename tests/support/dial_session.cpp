@@ -2,6 +2,8 @@
 
 #include "dial_session.h"
 
+#include "property_text.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -44,7 +46,7 @@ bool SetFromText(FBComponent& pElement, const std::string& pName, const std::str
         pError = "no property \"" + pName + "\"";
         return false;
     }
-    if (fbhost::ParseValue(lProperty, pText, pError)) return true;
+    if (hudhost::ParseValue(lProperty, pText, pError)) return true;
     if (pError.empty()) pError = "\"" + pName + "\" refused \"" + pText + "\"";
     return false;
 }

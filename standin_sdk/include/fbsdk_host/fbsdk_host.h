@@ -78,12 +78,6 @@ std::optional<Range> PropertyRange(const FBProperty* pProperty);
 //! A HUD element rectangle shown at its intrinsic size (both scales 1).
 FBHUDElement::Rect HudRect(double pX, double pY, double pWidth, double pHeight);
 
-//! The value as text: numbers in the C locale, colours as four comma-separated numbers.
-std::string FormatValue(const FBProperty* pProperty);
-//! Parses pText for the property's type and writes it; on failure leaves the value and says
-//! why in pError.
-bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pError);
-
 //! Viewing options with a camera whose resolution the host controls; the camera can be removed.
 class Viewer {
 public:

@@ -79,9 +79,8 @@ struct TextExtent {
     int mHeight;  // of the text's ink box, above the baseline
 };
 
-//! Measures a text at the origin; only the upper corner of its box is used.
-//! Below this point size a face shows no text. FTGL lays a face's glyphs out in cells of the
-//! face's size, and below 3 points some glyph bitmaps are wider than their cell: filling a
+//! Below this point size a face shows no text. A face lays its glyphs out in cells of its font's
+//! box at its size, and below 3 points some glyph bitmaps are wider than their cell: filling a
 //! texture row then uploads past the texture's edge and leaves GL_INVALID_VALUE in the host's
 //! context. Text 2 pixels high cannot be read anyway.
 const unsigned int kMinFaceSize = 3;
@@ -352,48 +351,59 @@ void KestDialHUDElement::Layout(const FBHUDElement::Rect& pRect)
 {
     mRadius = 0.5 * pRect.mWidth;
     switch (PlacementValue(Justification)) {
-    case 0: mCenterX = pRect.mX + mRadius; break;  // x is the dial's left edge
-    case 1: mCenterX = pRect.mX - mRadius; break;  // x is its right edge
-    default: mCenterX = pRect.mX; break;           // x is its centre
+    case kFBHUDLeft: mCenterX = pRect.mX + mRadius; break;   // x is the dial's left edge
+    case kFBHUDRight: mCenterX = pRect.mX - mRadius; break;  // x is its right edge
+    default: mCenterX = pRect.mX; break;                     // x is its centre
     }
-    mCenterY = PlacementValue(VerticalDock) == 0 ? pRect.mY + mRadius : pRect.mY;
+    // y is the dial's lower edge when docked at the bottom, its centre otherwise.
+    mCenterY = PlacementValue(VerticalDock) == kFBHUDBottom ? pRect.mY + mRadius : pRect.mY;
 }
 
 namespace {
 
-//! The sine and cosine of one of the dial's angles, as sincos gives them for the angle widened to
-//! double.
-struct UnitPoint {
-    double mSin;
-    double mCos;
-};
-
-UnitPoint UnitPointAt(float pAngle)
-{
-    UnitPoint lUnit = {0.0, 0.0};
-    sincos(static_cast<double>(pAngle), &lUnit.mSin, &lUnit.mCos);
-    return lUnit;
-}
-
-//! The dial's centre and radius. Its angles run clockwise from straight down: a point pFactor
-//! radii out at an angle lies at (centre x - pFactor * radius * sine, centre y - ... * cosine).
+//! The dial's circle: its centre and radius. Its angles run clockwise from straight down: a point
+//! pFactor radii out at an angle lies at (centre x - pFactor * radius * sine, centre y - ... *
+//! cosine), the sine and cosine being those that sincos gives for the angle widened to double.
 struct DialCircle {
+    //! The sine and cosine of one of the dial's angles.
+    struct Direction {
+        double mSin;
+        double mCos;
+    };
+    struct Point {
+        double mX;
+        double mY;
+    };
+
+    static Direction DirectionAt(float pAngle)
+    {
+        Direction lDirection = {0.0, 0.0};
+        sincos(static_cast<double>(pAngle), &lDirection.mSin, &lDirection.mCos);
+        return lDirection;
+    }
+
+    Point At(const Direction& pDirection, double pFactor) const
+    {
+        const Point lPoint = {mCenterX - pFactor * mRadius * pDirection.mSin,
+                              mCenterY - pFactor * mRadius * pDirection.mCos};
+        return lPoint;
+    }
+
+    void Vertex(const Direction& pDirection, double pFactor) const
+    {
+        const Point lPoint = At(pDirection, pFactor);
+        glVertex2f(static_cast<float>(lPoint.mX), static_cast<float>(lPoint.mY));
+    }
+
     double mCenterX;
     double mCenterY;
     double mRadius;
-
-    double X(const UnitPoint& pUnit, double pFactor) const { return mCenterX - pFactor * mRadius * pUnit.mSin; }
-    double Y(const UnitPoint& pUnit, double pFactor) const { return mCenterY - pFactor * mRadius * pUnit.mCos; }
-    void Vertex(const UnitPoint& pUnit, double pFactor) const
-    {
-        glVertex2f(static_cast<float>(X(pUnit, pFactor)), static_cast<float>(Y(pUnit, pFactor)));
-    }
 };
 
 //! A fixed run of the dial's angles: tCount angles from 0 on by a step, summed in single
-//! precision as the face, rim and hub are drawn, each with its sine and cosine. They are the same
-//! on every draw, so each run is computed once per process (three quarters of a default draw's
-//! sines and cosines).
+//! precision as the face, rim and hub are drawn, each with its direction. They are the same on
+//! every draw, so each run is computed once per process: 755 of the 788 sines and cosines of a
+//! default draw.
 template <std::size_t tCount> struct FixedAngles {
     static const std::size_t kCount = tCount;
 
@@ -402,13 +412,13 @@ template <std::size_t tCount> struct FixedAngles {
         float lAngle = 0.0f;
         for (std::size_t k = 0; k < tCount; ++k) {
             mAngles[k] = lAngle;
-            mUnits[k] = UnitPointAt(lAngle);
+            mDirections[k] = DialCircle::DirectionAt(lAngle);
             lAngle += pStep;
         }
     }
 
     float mAngles[tCount];
-    UnitPoint mUnits[tCount];
+    DialCircle::Direction mDirections[tCount];
 };
 
 //! The face's and the hub's 63 angles, a tenth of a radian apart: 0 to 6.2.
@@ -429,20 +439,6 @@ const HundredthRadianRun& HundredthRadianAngles()
 }
 
 } // namespace
-
-KestDialHUDElement::Point KestDialHUDElement::DialPoint(float pAngle, double pFactor) const
-{
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const UnitPoint lUnit = UnitPointAt(pAngle);
-    const Point lPoint = {lCircle.X(lUnit, pFactor), lCircle.Y(lUnit, pFactor)};
-    return lPoint;
-}
-
-void KestDialHUDElement::Vertex(float pAngle, double pFactor) const
-{
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    lCircle.Vertex(UnitPointAt(pAngle), pFactor);
-}
 
 ////////////////////////////////////////////////////////////////////////////////
 // Drawing
@@ -510,7 +506,7 @@ void KestDialHUDElement::DrawFace(const FBColorAndAlpha& pMask) const
     for (std::size_t k = 0; k < TenthRadianRun::kCount; ++k) {
         const double lShade = -0.1 * static_cast<double>(lAngles.mAngles[k]);
         Color(pMask[0] + lShade, pMask[1] + lShade, pMask[2] + lShade, pMask[3]);
-        lCircle.Vertex(lAngles.mUnits[k], 1.0);
+        lCircle.Vertex(lAngles.mDirections[k], 1.0);
     }
     glEnd();
 }
@@ -520,9 +516,11 @@ void KestDialHUDElement::DrawMajorMarks(const Scale& pScale) const
     glLineWidth(4.0f);
     glEnable(GL_LINE_SMOOTH);
     glBegin(GL_LINES);
-    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [this](float pAngle) {
-        Vertex(pAngle, 0.85);
-        Vertex(pAngle, 1.0);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&lCircle](float pAngle) {
+        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
+        lCircle.Vertex(lDirection, 0.85);
+        lCircle.Vertex(lDirection, 1.0);
     });
     glEnd();
 }
@@ -532,11 +530,12 @@ void KestDialHUDElement::DrawScaleLabels(const Scale& pScale) const
     const TextExtent lTemplate = Measure(*mScaleFont, kTemplateText);
     const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
     const double lHalfHeight = static_cast<double>(Half(lTemplate.mHeight));
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
     float lValue = pScale.mMinimum;
     ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&](float pAngle) {
         char lText[32];
         KestFormat::sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
-        const Point lAnchor = DialPoint(pAngle, 0.7);
+        const DialCircle::Point lAnchor = lCircle.At(DialCircle::DirectionAt(pAngle), 0.7);
         RenderText(*mScaleFont, lText, lAnchor.mX - lHalfWidth, lAnchor.mY - lHalfHeight);
         lValue += pScale.mValueStep;
     });
@@ -546,10 +545,12 @@ void KestDialHUDElement::DrawMinorMarks(const Scale& pScale) const
 {
     glLineWidth(2.0f);
     glBegin(GL_LINES);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
     const float lFirst = pScale.mStartAngle + 0.5f * pScale.mMajorStep;
-    ForEachScaleAngle(lFirst, pScale.mMajorStep, pScale.mLimit, [this](float pAngle) {
-        Vertex(pAngle, 0.95);
-        Vertex(pAngle, 1.0);
+    ForEachScaleAngle(lFirst, pScale.mMajorStep, pScale.mLimit, [&lCircle](float pAngle) {
+        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
+        lCircle.Vertex(lDirection, 0.95);
+        lCircle.Vertex(lDirection, 1.0);
     });
     glEnd();
 }
@@ -561,7 +562,7 @@ void KestDialHUDElement::DrawRim() const
     const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
     const HundredthRadianRun& lAngles = HundredthRadianAngles();
     glBegin(GL_LINE_LOOP);
-    for (std::size_t k = 0; k < HundredthRadianRun::kCount; ++k) lCircle.Vertex(lAngles.mUnits[k], 1.0);
+    for (std::size_t k = 0; k < HundredthRadianRun::kCount; ++k) lCircle.Vertex(lAngles.mDirections[k], 1.0);
     glEnd();
 }
 
@@ -620,13 +621,13 @@ void KestDialHUDElement::DrawNeedle(const Scale& pScale)
     else if (lFraction > 1.0f) lFraction = 1.0f;
     const float lAngle = lFraction * (pScale.mEndAngle - pScale.mStartAngle) + pScale.mStartAngle;
 
-    double lSin = 0.0;
-    double lCos = 0.0;
-    sincos(static_cast<double>(lAngle), &lSin, &lCos);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const DialCircle::Direction lDirection = DialCircle::DirectionAt(lAngle);
     glColor4f(1.0f, 0.0f, 0.0f, 0.9f);
     glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(mCenterX - lSin), static_cast<float>(mCenterY - lCos));
-    Vertex(lAngle, 0.95);
+    // From one pixel out of the centre, along the needle, to the minor marks.
+    glVertex2f(static_cast<float>(mCenterX - lDirection.mSin), static_cast<float>(mCenterY - lDirection.mCos));
+    lCircle.Vertex(lDirection, 0.95);
     glEnd();
 }
 
@@ -640,7 +641,7 @@ void KestDialHUDElement::DrawHub(const FBColorAndAlpha& pMask) const
         const double lAdd = static_cast<double>(lAngles.mAngles[i]);
         Color((pMask[0] + lLighten) + lAdd, (pMask[1] + lLighten) + lAdd, (pMask[2] + lLighten) + lAdd,
               pMask[3] + lLighten);
-        lCircle.Vertex(lAngles.mUnits[i], static_cast<double>(0.05f));
+        lCircle.Vertex(lAngles.mDirections[i], static_cast<double>(0.05f));
     }
     glEnd();
 }

@@ -22,17 +22,11 @@ public:
     void ResizeText();
 
 private:
-    struct Point {
-        double mX;
-        double mY;
-    };
     struct Scale;
 
     bool LoadFonts();
     void ReleaseFonts();
     void Layout(const FBHUDElement::Rect& pRect);
-    Point DialPoint(float pAngle, double pFactor) const;
-    void Vertex(float pAngle, double pFactor) const;
     void DrawFace(const FBColorAndAlpha& pMask) const;
     void DrawMajorMarks(const Scale& pScale) const;
     void DrawScaleLabels(const Scale& pScale) const;

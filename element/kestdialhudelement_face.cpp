@@ -69,6 +69,11 @@ bool KestTextureFace::FaceSize(const unsigned int pSize, const unsigned int pRes
     return FTTextureFont::FaceSize(pSize, pResolution);
 }
 
+size_t KestTextureFace::AtlasBytes() const
+{
+    return mAtlases.size() * static_cast<size_t>(mAtlasWidth) * static_cast<size_t>(mAtlasHeight);
+}
+
 void KestTextureFace::ReleaseAtlases()
 {
     if (mAtlases.empty()) return;

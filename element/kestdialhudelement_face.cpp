@@ -108,11 +108,11 @@ void KestTextureFace::StartAtlas(FT_Face pFace)
         mMaxTextureSize = lMax > 0 ? lMax : 1024;
     }
     const long lGlyphs = pFace->num_glyphs > 0 ? static_cast<long>(pFace->num_glyphs) : 1L;
-    mAtlasWidth = AtlasSide(mCellWidth * lGlyphs + 2 * kAtlasMargin, mMaxTextureSize);
+    mAtlasWidth = AtlasSide(mCellWidth * lGlyphs + 2L * kAtlasMargin, mMaxTextureSize);
     long lPerRow = (mAtlasWidth - 2 * kAtlasMargin) / mCellWidth;
     if (lPerRow < 1) lPerRow = 1;
     const long lRows = (lGlyphs + lPerRow - 1) / lPerRow;
-    mAtlasHeight = AtlasSide(mCellHeight * lRows + 2 * kAtlasMargin, mMaxTextureSize);
+    mAtlasHeight = AtlasSide(mCellHeight * lRows + 2L * kAtlasMargin, mMaxTextureSize);
 
     const std::vector<unsigned char> lClear(static_cast<size_t>(mAtlasWidth) * static_cast<size_t>(mAtlasHeight), 0);
     GLuint lAtlas = 0;

@@ -21,10 +21,12 @@ public:
     //! A face on a font in memory, which must outlive it (FTGL does not copy it).
     KestTextureFace(const unsigned char* pFontData, size_t pFontSize);
     ~KestTextureFace() override;
+    KestTextureFace(const KestTextureFace&) = delete;
+    KestTextureFace& operator=(const KestTextureFace&) = delete;
 
     using FTTextureFont::FaceSize;
     //! Sizes the face; its glyphs and atlases are dropped, to be made again as they are drawn.
-    bool FaceSize(const unsigned int pSize, const unsigned int pResolution = 72) override;
+    bool FaceSize(unsigned int pSize, unsigned int pResolution = 72) override;
 
     //! Bytes of texture memory that the face's atlases hold now (one byte a pixel).
     size_t AtlasBytes() const;
@@ -34,9 +36,6 @@ protected:
     FTGlyph* MakeGlyph(FT_GlyphSlot pSlot) override;
 
 private:
-    KestTextureFace(const KestTextureFace&);
-    KestTextureFace& operator=(const KestTextureFace&);
-
     void SizeCells(FT_Face pFace);
     void StartAtlas(FT_Face pFace);
     void ReleaseAtlases();

@@ -227,6 +227,7 @@ TEST(DialPixels, EachPaneShowsWhatItsSizeDrawnAloneShows)
         ASSERT_TRUE(lPanes);
         const auto lFrame = [&] {
             std::vector<std::vector<unsigned char>> lPanePixels;
+            lPanePixels.reserve(lWidths.size());
             for (const double lWidth : lWidths) lPanePixels.push_back(lPixels(lPanes, lWidth));
             return lPanePixels;
         };

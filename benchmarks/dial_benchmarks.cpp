@@ -1,6 +1,7 @@
 // The cost of the dial's draws in the viewer's context (llvmpipe): the typical dial, the same at
-// an odd width, the floor of its GL calls replayed, heap allocations, texture memory, creation and
-// destruction, and how the cost grows with ticks, label length and the number of elements.
+// an odd width, one dial in two panes, the floor of its GL calls replayed, heap allocations,
+// texture memory, creation and destruction, and how the cost grows with ticks, label length and
+// the number of elements.
 
 #include "bench_support.h"
 #include "heap_counter.h"
@@ -168,6 +169,38 @@ void BM_OddOverEvenWidth(benchmark::State& pState)
     SideBySide(pState, "w201_us", lDrawOdd, "w200_us", lDrawEven);
 }
 BENCHMARK(BM_OddOverEvenWidth)->Unit(benchmark::kMicrosecond)->UseManualTime();
+
+// Side by side: one dial drawn in two viewer panes, at widths 200 and 150 in every frame, as a
+// host draws one HUD in each pane that looks through its camera; and two dials drawn at those
+// widths alone. ratio = two panes / alone. "news" counts the operator new calls of a two-pane
+// frame.
+void BM_TwoPanes(benchmark::State& pState)
+{
+    Dial lPanes(pState);
+    Dial lWide(pState);
+    Dial lNarrow(pState);
+    if (!lPanes || !lWide || !lNarrow) return;
+    const Rect lNarrowRect = SquareRect(150.0);
+    unsigned long lNews = 0;
+    const auto lTwoPanes = [&] {
+        const HeapCount lBefore = HeapCountNow();
+        lPanes.Draw();
+        lPanes.Draw(lNarrowRect);
+        lNews += (HeapCountNow() - lBefore).news;
+        Finish();
+    };
+    const auto lAlone = [&] {
+        lWide.Draw();
+        lNarrow.Draw(lNarrowRect);
+        Finish();
+    };
+    lTwoPanes(); // the glyphs of both sizes are loaded
+    lAlone();
+    lNews = 0;
+    SideBySide(pState, "panes_us", lTwoPanes, "alone_us", lAlone);
+    pState.counters["news"] = Counter(static_cast<double>(lNews), Counter::kAvgIterations);
+}
+BENCHMARK(BM_TwoPanes)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 // Side by side: the typical dial's draw and the replay of its calls, alternately; ratio =
 // draw / replay, what the element (and FTGL's layout of its text) adds to the GL work.

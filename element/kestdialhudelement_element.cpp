@@ -63,11 +63,56 @@ unsigned int FacePointSize(double pSize)
 
 //! Sizes a face; FTGL drops and re-rasterises every glyph on each FaceSize call, even for an
 //! unchanged size, so a face already at the size is left alone.
-void SetFaceSize(FTFont& pFace, double pSize)
+void SetFaceSize(FTFont& pFace, unsigned int pSize)
 {
-    const unsigned int lSize = FacePointSize(pSize);
-    if (pFace.FaceSize() != lSize) pFace.FaceSize(lSize, kFontResolution);
+    if (pFace.FaceSize() != pSize) pFace.FaceSize(pSize, kFontResolution);
 }
+
+//! The point sizes of the three faces for one radius.
+struct FaceSizes {
+    unsigned int mReadout;
+    unsigned int mScale;
+    unsigned int mLabel;
+};
+
+FaceSizes FaceSizesFor(double pRadius)
+{
+    const FaceSizes lSizes = {FacePointSize(pRadius / 5.0), FacePointSize(pRadius / 12.0),
+                              FacePointSize(pRadius * 0.125)};
+    return lSizes;
+}
+
+bool HasSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
+{
+    return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
+           pFaces.mLabel->FaceSize() == pSizes.mLabel;
+}
+
+void SetFaceSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
+{
+    SetFaceSize(*pFaces.mReadout, pSizes.mReadout);
+    SetFaceSize(*pFaces.mScale, pSizes.mScale);
+    SetFaceSize(*pFaces.mLabel, pSizes.mLabel);
+}
+
+//! The index of the set of pSizes among pCount sets; -1 when none has them.
+int IndexOfSizes(const KestFaceSet* pSets, int pCount, const FaceSizes& pSizes)
+{
+    for (int i = 0; i < pCount; ++i)
+        if (HasSizes(pSets[i], pSizes)) return i;
+    return -1;
+}
+
+std::size_t TextureBytes(const KestFaceSet& pFaces)
+{
+    return pFaces.mReadout->AtlasBytes() + pFaces.mScale->AtlasBytes() + pFaces.mLabel->AtlasBytes();
+}
+
+//! Before faces are sized for new sizes, the least recently used kept sets are dropped until the
+//! sets that stay, the current one among them, hold at most this much glyph texture memory. One
+//! set holds 288 KiB at radius 100 and at most about 20 MiB (all three faces at kMaxFaceSize), so
+//! an element holds at most about three of the largest sets.
+const std::size_t kMaxKeptTextureBytes = 40UL * 1024UL * 1024UL;
 
 //! Half a pixel measure, in whole pixels: texts are placed at whole-pixel offsets.
 int Half(int pMeasure) { return pMeasure / 2; }
@@ -154,6 +199,13 @@ void DeleteFace(KestTextureFace*& pFace)
     pFace = nullptr;
 }
 
+void DeleteFaces(KestFaceSet& pFaces)
+{
+    DeleteFace(pFaces.mReadout);
+    DeleteFace(pFaces.mScale);
+    DeleteFace(pFaces.mLabel);
+}
+
 void DeleteBuffer(unsigned char*& pBuffer)
 {
     delete[] pBuffer;
@@ -226,6 +278,10 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mTextSize(0)
     , mOratorFontData(nullptr)
     , mArialFontData(nullptr)
+    , mOratorFontSize(0)
+    , mArialFontSize(0)
+    , mKeptFaces()
+    , mKeptFaceCount(0)
     , mRadius(0.0)
     , mCenterX(0.0)
     , mCenterY(0.0)
@@ -270,20 +326,15 @@ bool KestDialHUDElement::FBCreate()
 bool KestDialHUDElement::LoadFonts()
 {
     try {
-        unsigned long lOratorSize = 0;
-        mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", lOratorSize);
+        mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", mOratorFontSize);
         if (!mOratorFontData) return false;
-        mReadoutFont = new KestTextureFace(mOratorFontData, lOratorSize);
-
-        unsigned long lArialSize = 0;
-        mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", lArialSize);
+        mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", mArialFontSize);
         if (!mArialFontData) {
             // The element is deleted without FBDestroy after a failed creation: release now.
             ReleaseFonts();
             return false;
         }
-        mScaleFont = new KestTextureFace(mArialFontData, lArialSize);
-        mLabelFont = new KestTextureFace(mArialFontData, lArialSize);
+        UseFaces(NewFaces());
         ResizeText();
         return true;
     } catch (const std::bad_alloc&) {
@@ -297,8 +348,24 @@ void KestDialHUDElement::ReleaseFonts()
     DeleteFace(mReadoutFont);
     DeleteFace(mScaleFont);
     DeleteFace(mLabelFont);
+    while (mKeptFaceCount > 0) DeleteFaces(mKeptFaces[--mKeptFaceCount]);
     DeleteBuffer(mOratorFontData);
     DeleteBuffer(mArialFontData);
+}
+
+//! Three new faces over the element's font buffers, not yet sized.
+KestFaceSet KestDialHUDElement::NewFaces() const
+{
+    KestFaceSet lFaces = {nullptr, nullptr, nullptr};
+    try {
+        lFaces.mReadout = new KestTextureFace(mOratorFontData, mOratorFontSize);
+        lFaces.mScale = new KestTextureFace(mArialFontData, mArialFontSize);
+        lFaces.mLabel = new KestTextureFace(mArialFontData, mArialFontSize);
+    } catch (const std::bad_alloc&) {
+        DeleteFaces(lFaces);
+        throw;
+    }
+    return lFaces;
 }
 
 void KestDialHUDElement::FBDestroy()
@@ -307,12 +374,82 @@ void KestDialHUDElement::FBDestroy()
     FBComponent::FBDestroy();
 }
 
+// A viewer of several panes draws the element at a few radii in every frame. Re-sizing the faces
+// for each would make FTGL drop, rasterise and upload every glyph again, so the faces of recent
+// sizes are kept. Faces that hold no glyph textures yet have nothing worth keeping and are
+// re-sized where they are.
 void KestDialHUDElement::ResizeText()
 {
-    SetFaceSize(*mReadoutFont, mRadius / 5.0);
-    SetFaceSize(*mScaleFont, mRadius / 12.0);
-    SetFaceSize(*mLabelFont, mRadius * 0.125);
+    const FaceSizes lSizes = FaceSizesFor(mRadius);
+    if (!HasSizes(CurrentFaces(), lSizes)) {
+        const int lKept = IndexOfSizes(mKeptFaces, mKeptFaceCount, lSizes);
+        if (lKept >= 0) {
+            UseKeptFaces(lKept);
+        } else {
+            if (TextureBytes(CurrentFaces()) > 0) KeepCurrentFaces();
+            SetFaceSizes(CurrentFaces(), lSizes);
+        }
+    }
     mTextSize = TruncatedInt(mRadius);
+}
+
+KestFaceSet KestDialHUDElement::CurrentFaces() const
+{
+    const KestFaceSet lFaces = {mReadoutFont, mScaleFont, mLabelFont};
+    return lFaces;
+}
+
+void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
+{
+    mReadoutFont = pFaces.mReadout;
+    mScaleFont = pFaces.mScale;
+    mLabelFont = pFaces.mLabel;
+}
+
+//! Makes the kept set at pIndex current and keeps the current one first.
+void KestDialHUDElement::UseKeptFaces(int pIndex)
+{
+    const KestFaceSet lKept = mKeptFaces[pIndex];
+    KeepCurrentFacesFirst(pIndex);
+    UseFaces(lKept);
+}
+
+//! Keeps the current faces first and makes faces free for new sizes current: a set dropped from
+//! the kept ones, else new faces.
+void KestDialHUDElement::KeepCurrentFaces()
+{
+    KestFaceSet lFree = TakeDroppedFaces();
+    if (!lFree.mReadout) lFree = NewFaces();
+    KeepCurrentFacesFirst(mKeptFaceCount);
+    ++mKeptFaceCount;
+    UseFaces(lFree);
+}
+
+//! Moves the kept sets before pEnd one place on and puts the current faces in the first place.
+void KestDialHUDElement::KeepCurrentFacesFirst(int pEnd)
+{
+    for (int i = pEnd; i > 0; --i) mKeptFaces[i] = mKeptFaces[i - 1];
+    mKeptFaces[0] = CurrentFaces();
+}
+
+//! Drops the least recently used kept sets while there is no room for the current faces among
+//! them, or while they hold, with the current faces, more than kMaxKeptTextureBytes. Returns the
+//! last set dropped, for re-sizing (the others are deleted), or no faces when none was.
+KestFaceSet KestDialHUDElement::TakeDroppedFaces()
+{
+    KestFaceSet lDropped = {nullptr, nullptr, nullptr};
+    while (mKeptFaceCount > 0 && (mKeptFaceCount == kMaxKeptFaceSets || HeldTextureBytes() > kMaxKeptTextureBytes)) {
+        DeleteFaces(lDropped);
+        lDropped = mKeptFaces[--mKeptFaceCount];
+    }
+    return lDropped;
+}
+
+std::size_t KestDialHUDElement::HeldTextureBytes() const
+{
+    std::size_t lBytes = TextureBytes(CurrentFaces());
+    for (int i = 0; i < mKeptFaceCount; ++i) lBytes += TextureBytes(mKeptFaces[i]);
+    return lBytes;
 }
 
 ////////////////////////////////////////////////////////////////////////////////

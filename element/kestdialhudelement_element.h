@@ -5,7 +5,16 @@
 
 #include <fbsdk/fbsdk.h>
 
+#include <cstddef>
+
 class KestTextureFace;
+
+//! The three text faces sized for one radius.
+struct KestFaceSet {
+    KestTextureFace* mReadout;
+    KestTextureFace* mScale;
+    KestTextureFace* mLabel;
+};
 
 class KestDialHUDElement : public FBHUDElement {
     FBStorableClassDeclare(KestDialHUDElement, FBHUDElement);
@@ -18,14 +27,27 @@ public:
     void GetIntrinsicDimension(FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
     void DrawElement(FBViewingOptions* pViewingOptions, FBHUDElement::Rect& pRect) override;
 
-    //! Sizes the three faces for mRadius and records the radius in mTextSize.
+    //! Makes faces sized for mRadius current (a kept set of those sizes, else one sized anew) and
+    //! records the radius in mTextSize.
     void ResizeText();
 
 private:
     struct Scale;
 
+    //! Sets kept beside the current faces: a viewer of several panes draws an element at a few
+    //! radii in every frame.
+    enum { kMaxKeptFaceSets = 3 };
+
     bool LoadFonts();
     void ReleaseFonts();
+    KestFaceSet NewFaces() const;
+    KestFaceSet CurrentFaces() const;
+    void UseFaces(const KestFaceSet& pFaces);
+    void UseKeptFaces(int pIndex);
+    void KeepCurrentFaces();
+    void KeepCurrentFacesFirst(int pEnd);
+    KestFaceSet TakeDroppedFaces();
+    std::size_t HeldTextureBytes() const;
     void Layout(const FBHUDElement::Rect& pRect);
     void DrawFace(const FBColorAndAlpha& pMask) const;
     void DrawMajorMarks(const Scale& pScale) const;
@@ -47,6 +69,10 @@ private:
     int mTextSize;
     unsigned char* mOratorFontData;
     unsigned char* mArialFontData;
+    unsigned long mOratorFontSize;
+    unsigned long mArialFontSize;
+    KestFaceSet mKeptFaces[kMaxKeptFaceSets]; //!< sized for other recent radii, most recent first
+    int mKeptFaceCount;
 
 public:
     FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub

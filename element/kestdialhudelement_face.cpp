@@ -69,6 +69,11 @@ bool KestTextureFace::FaceSize(unsigned int pSize, unsigned int pResolution)
     return FTTextureFont::FaceSize(pSize, pResolution);
 }
 
+size_t KestTextureFace::AtlasBytes() const
+{
+    return mAtlases.size() * static_cast<size_t>(mAtlasWidth) * static_cast<size_t>(mAtlasHeight);
+}
+
 void KestTextureFace::ReleaseAtlases()
 {
     if (mAtlases.empty()) return;

@@ -28,6 +28,9 @@ public:
     //! Sizes the face; its glyphs and atlases are dropped, to be made again as they are drawn.
     bool FaceSize(unsigned int pSize, unsigned int pResolution = 72) override;
 
+    //! Bytes of texture memory that the face's atlases hold now (one byte a pixel).
+    size_t AtlasBytes() const;
+
 protected:
     //! Renders a glyph into the current atlas, starting a row or an atlas where it has no room.
     FTGlyph* MakeGlyph(FT_GlyphSlot pSlot) override;

@@ -11,26 +11,29 @@ namespace {
 
 using Microseconds = std::chrono::microseconds;
 
-//! One draw as the viewer makes it; timed until the renderer has finished it.
-Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
-                       OffscreenGL& pGL)
+//! One frame as the viewer makes it: a draw in each of pRects, as in each pane that shows the HUD;
+//! timed until the renderer has finished it.
+Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const std::vector<FBHUDElement::Rect>& pRects,
+                       const Background& pBackground, OffscreenGL& pGL)
 {
-    const Background& lBackground = pOptions.background;
-    pGL.Clear(lBackground.red, lBackground.green, lBackground.blue);
-    FBHUDElement::Rect lRect = pOptions.rect;  // the element may write to it
+    pGL.Clear(pBackground.red, pBackground.green, pBackground.blue);
     const auto lStart = std::chrono::steady_clock::now();
-    pElement.DrawElement(pViewer.Options(), lRect);
+    for (FBHUDElement::Rect lRect : pRects) // a copy: the element may write to it
+        pElement.DrawElement(pViewer.Options(), lRect);
     pGL.Finish();
     return std::chrono::duration_cast<Microseconds>(std::chrono::steady_clock::now() - lStart);
 }
 
-void PrintTimes(std::vector<Microseconds> pTimes, const std::string& pRenderer, std::ostream& pOut)
+void PrintTimes(std::vector<Microseconds> pTimes, size_t pDrawsPerFrame, const std::string& pRenderer,
+                std::ostream& pOut)
 {
     std::sort(pTimes.begin(), pTimes.end());
     const size_t lMiddle = pTimes.size() / 2;
     const Microseconds lMedian = pTimes.size() % 2 ? pTimes[lMiddle] : (pTimes[lMiddle - 1] + pTimes[lMiddle]) / 2;
-    pOut << pTimes.size() << " draws: median " << lMedian.count() << " us, min " << pTimes.front().count()
-         << " us, max " << pTimes.back().count() << " us on " << pRenderer << "\n";
+    pOut << pTimes.size()
+         << (pDrawsPerFrame == 1 ? " draws" : " frames of " + std::to_string(pDrawsPerFrame) + " draws") << ": median "
+         << lMedian.count() << " us, min " << pTimes.front().count() << " us, max " << pTimes.back().count()
+         << " us on " << pRenderer << "\n";
 }
 
 } // namespace
@@ -42,11 +45,12 @@ bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, Offscree
     const CameraResolution lCamera = pOptions.Camera();
     lViewer.SetCameraResolution(lCamera.width, lCamera.height);
 
+    const std::vector<FBHUDElement::Rect> lRects = pOptions.Rects();
     std::vector<Microseconds> lTimes;
     lTimes.reserve(static_cast<size_t>(pOptions.FrameCount()));
     for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame)
-        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, pOptions, pGL));
-    if (pOptions.frames) PrintTimes(lTimes, pGL.Renderer(), pOut);
+        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, lRects, pOptions.background, pGL));
+    if (pOptions.frames) PrintTimes(lTimes, lRects.size(), pGL.Renderer(), pOut);
 
     std::string lError;
     if (pOptions.outPath.empty() || pGL.WritePng(pOptions.outPath, lError)) return true;

@@ -47,7 +47,7 @@ bool ApplyRect(HostOptions& pOptions, const std::string& pValue)
 {
     const auto lNumbers = ParseNumbers<double, 4>(pValue);
     if (!lNumbers) return false;
-    pOptions.rect = fbhost::HudRect((*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2], (*lNumbers)[3]);
+    pOptions.rects.push_back(fbhost::HudRect((*lNumbers)[0], (*lNumbers)[1], (*lNumbers)[2], (*lNumbers)[3]));
     return true;
 }
 
@@ -117,10 +117,11 @@ const OptionEntry kOptions[] = {
     {"--set", "NAME=VALUE", "a property name, '=' and a value, such as \"Value=42\"",
      "sets a property before drawing; repeatable", ApplySet, nullptr},
     {"--rect", "X,Y,W,H", "four numbers (nan and inf too) such as 50,40,200,200",
-     "the element's rectangle in viewport pixels, from the lower left", ApplyRect,
-     [](const HostOptions& pDefaults) {
-         const auto& lRect = pDefaults.rect;
-         return JoinNumbers({lRect.mX, lRect.mY, lRect.mWidth, lRect.mHeight});
+     "the element's rectangle in viewport pixels, from the lower left; repeatable: each frame then draws the "
+     "element once in each rectangle, in order, as a host draws one HUD in several viewer panes",
+     ApplyRect,
+     [](const HostOptions&) {
+         return JoinNumbers({kDefaultRect.mX, kDefaultRect.mY, kDefaultRect.mWidth, kDefaultRect.mHeight});
      }},
     {"--viewport", "W,H", "two whole numbers from 1 to 16384 such as 300,300", "the viewer's size in pixels",
      ApplyViewport,
@@ -139,7 +140,7 @@ const OptionEntry kOptions[] = {
          return JoinNumbers({kDefaultCamera.width, kDefaultCamera.height});
      }},
     {"--frames", "N", "a whole number from 1 to 1000000",
-     "draws N times and prints the median, minimum and maximum time of a draw", ApplyFrames,
+     "draws N frames and prints the median, minimum and maximum time of a frame", ApplyFrames,
      [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
     {"--out", "FILE.png", "a file path", "writes the last frame as an opaque PNG", ApplyOut, nullptr},
     {"--gl-device", "DEVICE", "auto, software or a device index from --list-gl-devices",

@@ -37,11 +37,14 @@ struct PropertySetting {
 //! The viewing camera's resolution when --camera is not given.
 constexpr CameraResolution kDefaultCamera = {640.0, 480.0};
 
+//! The element's rectangle when --rect is not given.
+inline const FBHUDElement::Rect kDefaultRect = fbhost::HudRect(50.0, 40.0, 200.0, 200.0);
+
 struct HostOptions {
     std::string pluginPath;                      //!< defaults to the plug-in built beside hudhost
     std::string elementClass;                    //!< empty: the plug-in's only HUD element
     std::vector<PropertySetting> settings;       //!< applied in order
-    FBHUDElement::Rect rect = fbhost::HudRect(50.0, 40.0, 200.0, 200.0);
+    std::vector<FBHUDElement::Rect> rects;       //!< as given, one a viewer pane; kDefaultRect otherwise
     PixelSize viewport = {300, 300};
     Background background = {0.2f, 0.2f, 0.2f};
     std::optional<CameraResolution> camera;      //!< as given; kDefaultCamera otherwise
@@ -55,6 +58,8 @@ struct HostOptions {
 
     HostOptions();
     CameraResolution Camera() const { return camera.value_or(kDefaultCamera); }
+    //! The rectangles that each frame draws the element in, in order.
+    std::vector<FBHUDElement::Rect> Rects() const { return rects.empty() ? std::vector{kDefaultRect} : rects; }
     bool Renders() const { return !list && (frames || !outPath.empty()); }
     int FrameCount() const { return frames.value_or(1); }
 };

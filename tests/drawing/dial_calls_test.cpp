@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace kesttest;
@@ -572,31 +573,42 @@ TEST(DialDraw, NeedleShowsTheClampedValue)
     }
 }
 
-// A width of 201 gives a radius of 100.5, which never equals the truncated radius that the faces
-// were last sized for, so every draw re-sizes them; a face re-sized to the size it has would make
-// FTGL drop its glyphs and rasterise and upload them again on every frame.
-TEST(DialDraw, RedrawAtAnOddWidthRepeatsItsCallsWithoutTextureWork)
+// A steady frame makes no texture work and repeats the calls of the frame before it. A width of
+// 201 gives a radius of 100.5, which never equals the truncated radius that the faces were last
+// sized for, so every draw asks for sizes; faces re-sized to the sizes they have would make FTGL
+// drop its glyphs and rasterise and upload them again on every frame. A viewer of several panes
+// draws the element once in each, at each pane's radius, in every frame; faces re-sized from one
+// pane to the next would do the same.
+TEST(DialDraw, SteadyFramesRepeatTheirCallsWithoutTextureWork)
 {
-    Dial lDial;
-    ASSERT_TRUE(lDial);
-    const FBHUDElement::Rect lOddRect = fbhost::HudRect(50.0, 40.0, 201.0, 201.0);
-    const auto lStream = [](const DialRecording& pDraw) {
-        std::vector<std::string> lCalls;
-        for (const GlCall& lCall : pDraw.raw.calls) lCalls.push_back((lCall.byFtgl ? "FTGL " : "") + Describe(lCall));
-        return lCalls;
+    struct Case {
+        const char* name;
+        std::vector<double> widths; // of the panes, drawn in turn in every frame
     };
-    const auto lTextureWork = [](const DialRecording& pDraw) {
-        std::vector<std::string> lCalls;
-        for (const GlCall& lCall : pDraw.raw.calls)
-            if (ChangesTextures(lCall.function)) lCalls.push_back(Describe(lCall));
-        return lCalls;
-    };
+    for (const Case& lCase : {Case{"odd width", {201.0}}, Case{"two panes", {200.0, 150.0}},
+                              Case{"four panes, as many sizes as are kept", {200.0, 150.0, 100.0, 60.0}}}) {
+        SCOPED_TRACE(lCase.name);
+        Dial lDial;
+        ASSERT_TRUE(lDial);
+        const auto lFrame = [&] {
+            std::vector<std::string> lCalls;
+            std::vector<std::string> lTextureWork;
+            for (const double lWidth : lCase.widths) {
+                const DialRecording lDraw = RecordDraw(lDial, fbhost::HudRect(50.0, 40.0, lWidth, lWidth));
+                for (const GlCall& lCall : lDraw.raw.calls) {
+                    lCalls.push_back((lCall.byFtgl ? "FTGL " : "") + Describe(lCall));
+                    if (ChangesTextures(lCall.function)) lTextureWork.push_back(Describe(lCall));
+                }
+            }
+            return std::make_pair(lCalls, lTextureWork);
+        };
 
-    // The first draw meets every glyph for the first time: the recorder sees FTGL upload them.
-    EXPECT_FALSE(lTextureWork(RecordDraw(lDial, lOddRect)).empty());
-    const DialRecording lSteady = RecordDraw(lDial, lOddRect);
-    EXPECT_EQ(lTextureWork(lSteady), std::vector<std::string>());
-    EXPECT_EQ(lStream(RecordDraw(lDial, lOddRect)), lStream(lSteady));
+        // The first frame meets every glyph for the first time: the recorder sees FTGL upload them.
+        EXPECT_FALSE(lFrame().second.empty());
+        const auto lSteady = lFrame();
+        EXPECT_EQ(lSteady.second, std::vector<std::string>());
+        EXPECT_EQ(lFrame().first, lSteady.first);
+    }
 }
 
 TEST(DialSize, IsTheCameraResolution)

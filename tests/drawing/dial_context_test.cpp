@@ -201,3 +201,38 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
         EXPECT_TRUE(lDrawn.context->WritePng(kDrawnImage, lError)) << lError;
     }
 }
+
+// A viewer of several panes draws the element once in each, at each pane's size, in every frame.
+// Each pane must show what a dial of its size drawn alone shows: the faces it draws with are
+// those of its own size, whichever pane was drawn before it. Five panes are more sizes than an
+// element keeps faces for, so there every frame sizes faces afresh.
+TEST(DialPixels, EachPaneShowsWhatItsSizeDrawnAloneShows)
+{
+    const std::unique_ptr<hudhost::OffscreenGL> lContext = MakeContext();
+    ASSERT_TRUE(lContext);
+    const auto lPixels = [&](Dial& pDial, double pWidth) {
+        lContext->Clear(kBackground, kBackground, kBackground);
+        pDial.Draw(fbhost::HudRect(50.0, 40.0, pWidth, pWidth));
+        lContext->Finish();
+        return lContext->ReadPixels();
+    };
+    for (const std::vector<double>& lWidths :
+         {std::vector<double>{200.0, 150.0}, std::vector<double>{200.0, 150.0, 100.0, 60.0, 250.0}}) {
+        Dial lPanes;
+        ASSERT_TRUE(lPanes);
+        const auto lFrame = [&] {
+            std::vector<std::vector<unsigned char>> lPanePixels;
+            lPanePixels.reserve(lWidths.size());
+            for (const double lWidth : lWidths) lPanePixels.push_back(lPixels(lPanes, lWidth));
+            return lPanePixels;
+        };
+        lFrame(); // its glyphs are loaded
+        const std::vector<std::vector<unsigned char>> lSteady = lFrame();
+        for (std::size_t i = 0; i < lWidths.size(); ++i) {
+            Dial lAlone;
+            ASSERT_TRUE(lAlone);
+            EXPECT_TRUE(lSteady[i] == lPixels(lAlone, lWidths[i]))
+                << "pane " << i << " of " << lWidths.size() << ", width " << lWidths[i];
+        }
+    }
+}

@@ -1,8 +1,8 @@
 // The element's text faces: read from the plug-in's font bundle when an element is created,
-// sized to the dial radius, the readout face's decimal point as drawn, and the one debug message
-// and refused creation when a font of the bundle cannot be opened. The plug-in is linked in, so
-// its bundle is registered from the start and its class is in the registry; elements are made
-// through the registered creation function, as the host makes them.
+// sized to the dial radius and kept for a few sizes, the readout face's decimal point as drawn,
+// and the one debug message and refused creation when a font of the bundle cannot be opened.
+// The plug-in is linked in, so its bundle is registered from the start and its class is in the
+// registry; elements are made through the registered creation function, as the host makes them.
 
 #include "kestdialhudelement_element.h"
 #include "kestdialhudelement_face.h"
@@ -16,6 +16,7 @@
 #include <QtCore/QString>
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -64,6 +65,8 @@ public:
         mElement.ResizeText();
     }
     FTFont& ReadoutFace() { return *mElement.mReadoutFont; }
+    int KeptFaceSets() const { return mElement.mKeptFaceCount; }
+    std::size_t HeldTextureBytes() const { return mElement.HeldTextureBytes(); }
 
 private:
     KestDialHUDElement& mElement;
@@ -191,6 +194,31 @@ TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
             EXPECT_LE(std::abs(lBefore - lAfter), 1)
                 << lWhere << ": " << lBefore << " pixels before the point, " << lAfter << " after it";
         }
+    }
+}
+
+// A dial drawn at many sizes keeps the faces of a few: at most three sets beside the current one,
+// and before a set is made for new sizes the kept ones are cut to 40 MiB of glyph textures. A set
+// at the largest face size holds 20 MiB, so one element holds at most about 60 MiB; dials this
+// large at four sizes would otherwise hold 72 MiB.
+TEST_F(DialFaces, KeptFacesAreBoundedInNumberAndTextureMemory)
+{
+    std::string lError;
+    const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(300, 300, lError);
+    ASSERT_TRUE(lContext) << lError;
+    const Element lElement = CreateElement();
+    ASSERT_TRUE(lElement);
+    const KestDialHUDElementInspector lInspector(*lElement);
+    fbhost::Viewer lViewer;
+    const auto lDraw = [&](double pRadius) {
+        FBHUDElement::Rect lRect = fbhost::HudRect(50.0, 40.0, 2.0 * pRadius, 2.0 * pRadius);
+        lElement->DrawElement(lViewer.Options(), lRect);
+    };
+    for (const double lRadius : {30.0, 40.0, 50.0, 60.0, 70.0, 80.0}) lDraw(lRadius);
+    EXPECT_EQ(lInspector.KeptFaceSets(), 3);
+    for (const double lRadius : {1536.0, 1400.0, 1300.0, 1200.0, 1100.0, 1024.0, 1536.0}) {
+        lDraw(lRadius);
+        EXPECT_LE(lInspector.HeldTextureBytes(), std::size_t{60} << 20) << "after radius " << lRadius;
     }
 }
 

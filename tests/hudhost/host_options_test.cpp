@@ -27,10 +27,11 @@ TEST(HostOptions, DefaultsWithoutArguments)
     EXPECT_EQ(lOptions.pluginPath, KEST_PLUGIN_PATH);
     EXPECT_TRUE(lOptions.elementClass.empty());
     EXPECT_TRUE(lOptions.settings.empty());
-    EXPECT_EQ(lOptions.rect.mX, 50.0);
-    EXPECT_EQ(lOptions.rect.mY, 40.0);
-    EXPECT_EQ(lOptions.rect.mWidth, 200.0);
-    EXPECT_EQ(lOptions.rect.mHeight, 200.0);
+    EXPECT_EQ(lOptions.Rects().size(), 1u);
+    EXPECT_EQ(lOptions.Rects().front().mX, 50.0);
+    EXPECT_EQ(lOptions.Rects().front().mY, 40.0);
+    EXPECT_EQ(lOptions.Rects().front().mWidth, 200.0);
+    EXPECT_EQ(lOptions.Rects().front().mHeight, 200.0);
     EXPECT_EQ(lOptions.viewport.width, 300);
     EXPECT_EQ(lOptions.viewport.height, 300);
     EXPECT_FLOAT_EQ(lOptions.background.red, 0.2f);
@@ -61,6 +62,7 @@ TEST(HostOptions, EveryOptionInBothForms)
         lAdd("--plugin", "/tmp/other.so");
         lAdd("--element", "OtherElement");
         lAdd("--rect", "-5,0.5,120,80");
+        lAdd("--rect", "100,90,60,61"); // a second pane
         lAdd("--viewport", "640,360");
         lAdd("--background", "0,0.5,1");
         lAdd("--camera", "1920,1080");
@@ -72,10 +74,14 @@ TEST(HostOptions, EveryOptionInBothForms)
         const HostOptions lOptions = Parsed(lArguments);
         EXPECT_EQ(lOptions.pluginPath, "/tmp/other.so");
         EXPECT_EQ(lOptions.elementClass, "OtherElement");
-        EXPECT_EQ(lOptions.rect.mX, -5.0);
-        EXPECT_EQ(lOptions.rect.mY, 0.5);
-        EXPECT_EQ(lOptions.rect.mWidth, 120.0);
-        EXPECT_EQ(lOptions.rect.mHeight, 80.0);
+        ASSERT_EQ(lOptions.Rects().size(), 2u);
+        EXPECT_EQ(lOptions.Rects()[0].mX, -5.0);
+        EXPECT_EQ(lOptions.Rects()[0].mY, 0.5);
+        EXPECT_EQ(lOptions.Rects()[0].mWidth, 120.0);
+        EXPECT_EQ(lOptions.Rects()[0].mHeight, 80.0);
+        EXPECT_EQ(lOptions.Rects()[1].mX, 100.0);
+        EXPECT_EQ(lOptions.Rects()[1].mWidth, 60.0);
+        EXPECT_EQ(lOptions.Rects()[1].mHeight, 61.0);
         EXPECT_EQ(lOptions.viewport.width, 640);
         EXPECT_EQ(lOptions.viewport.height, 360);
         EXPECT_EQ(lOptions.background.red, 0.0f);
@@ -172,13 +178,13 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
 TEST(HostOptions, RectAndCameraTakeAnyDoubleNanAndInfinityIncluded)
 {
     const HostOptions lRect = Parsed({"--rect", "nan,-inf,inf,-0"});
-    EXPECT_TRUE(std::isnan(lRect.rect.mX));
-    EXPECT_EQ(lRect.rect.mY, -INFINITY);
-    EXPECT_EQ(lRect.rect.mWidth, INFINITY);
-    EXPECT_TRUE(std::signbit(lRect.rect.mHeight));
-    EXPECT_EQ(Parsed({"--rect", "0,0,1e308,-1e-300"}).rect.mHeight, -1e-300);
+    EXPECT_TRUE(std::isnan(lRect.Rects().front().mX));
+    EXPECT_EQ(lRect.Rects().front().mY, -INFINITY);
+    EXPECT_EQ(lRect.Rects().front().mWidth, INFINITY);
+    EXPECT_TRUE(std::signbit(lRect.Rects().front().mHeight));
+    EXPECT_EQ(Parsed({"--rect", "0,0,1e308,-1e-300"}).Rects().front().mHeight, -1e-300);
     // One grammar for every option and --set: a '+' is taken as --set takes it.
-    EXPECT_EQ(Parsed({"--rect", "+5,0,+inf,1"}).rect.mX, 5.0);
+    EXPECT_EQ(Parsed({"--rect", "+5,0,+inf,1"}).Rects().front().mX, 5.0);
     EXPECT_EQ(Parsed({"--viewport", "+200,300"}).viewport.width, 200);
     const HostOptions lCamera = Parsed({"--camera", "-1,nan"});
     ASSERT_TRUE(lCamera.camera);
@@ -202,7 +208,7 @@ TEST(HostOptions, NumbersParseTheSameInAGermanLocale)
     std::setlocale(LC_ALL, lPrevious.c_str());
 
     ASSERT_TRUE(lOptions) << lError;
-    EXPECT_EQ(lOptions->rect.mX, 1.5);
+    EXPECT_EQ(lOptions->Rects().front().mX, 1.5);
     EXPECT_EQ(lOptions->background.red, 0.25f);
 }
 

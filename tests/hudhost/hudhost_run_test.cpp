@@ -261,4 +261,23 @@ TEST(HudhostRun, FramesPrintsOneTimingLineAndTheViewportSizesThePng)
     EXPECT_EQ(lImage->height, 240);
 }
 
+// Each --rect is a pane: every frame draws the element in each, and the timing is a frame's.
+TEST(HudhostRun, RepeatedRectDrawsTheElementInEachEveryFrame)
+{
+    const std::string lPath = TempPath("panes.png");
+    const RunResult lResult = RunHudhost("--rect 0,0,100,100 --rect 150,150,100,100 --frames 2 --out '" + lPath + "'");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_NE(lResult.out.find("2 frames of 2 draws: median"), std::string::npos) << lResult.out;
+    const std::optional<PngImage> lImage = ReadPng(lPath);
+    std::remove(lPath.c_str());
+    ASSERT_TRUE(lImage);
+    const auto lIsBackground = [&](int pX, int pYFromBottom) {
+        const unsigned char* lPixel = lImage->Pixel(pX, lImage->height - 1 - pYFromBottom);
+        return lPixel[0] == 51 && lPixel[1] == 51 && lPixel[2] == 51;
+    };
+    EXPECT_FALSE(lIsBackground(50, 60)) << "no dial in the first rectangle";
+    EXPECT_FALSE(lIsBackground(200, 210)) << "no dial in the second rectangle";
+    EXPECT_TRUE(lIsBackground(125, 125)) << "between the two";
+}
+
 } // namespace

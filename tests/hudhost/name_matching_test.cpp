@@ -141,10 +141,10 @@ TEST(HostHelp, EveryOptionIsListedAndEachShownDefaultParsesBackToTheDefault)
     const std::optional<HostOptions> lParsed = ParseOptions(lArguments, lError);
     ASSERT_TRUE(lParsed) << lError;
     EXPECT_EQ(lParsed->pluginPath, lDefaults.pluginPath);
-    EXPECT_EQ(lParsed->rect.mX, lDefaults.rect.mX);
-    EXPECT_EQ(lParsed->rect.mY, lDefaults.rect.mY);
-    EXPECT_EQ(lParsed->rect.mWidth, lDefaults.rect.mWidth);
-    EXPECT_EQ(lParsed->rect.mHeight, lDefaults.rect.mHeight);
+    EXPECT_EQ(lParsed->Rects().front().mX, lDefaults.Rects().front().mX);
+    EXPECT_EQ(lParsed->Rects().front().mY, lDefaults.Rects().front().mY);
+    EXPECT_EQ(lParsed->Rects().front().mWidth, lDefaults.Rects().front().mWidth);
+    EXPECT_EQ(lParsed->Rects().front().mHeight, lDefaults.Rects().front().mHeight);
     EXPECT_EQ(lParsed->viewport.width, lDefaults.viewport.width);
     EXPECT_EQ(lParsed->viewport.height, lDefaults.viewport.height);
     EXPECT_EQ(lParsed->background.red, lDefaults.background.red);

@@ -173,6 +173,14 @@ std::vector<HostileInput> RectInputs()
                         fbhost::HudRect(50.0, 40.0, 2.0, 200.0),
                         fbhost::HudRect(50.0, 40.0, 4096.0, 200.0),
                         kesttest::kDialRect}});
+    // A viewer of several panes draws the element at each pane's size in every frame: two sizes,
+    // and more sizes than faces are kept for, huge and empty ones among them.
+    lInputs.push_back({"two panes", {}, {kesttest::kDialRect, fbhost::HudRect(50.0, 40.0, 150.0, 150.0)}});
+    lInputs.push_back({"six panes",
+                       {},
+                       {kesttest::kDialRect, fbhost::HudRect(50.0, 40.0, 150.0, 150.0),
+                        fbhost::HudRect(50.0, 40.0, 1e9, 200.0), fbhost::HudRect(50.0, 40.0, kNan, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 2600.0, 200.0), fbhost::HudRect(50.0, 40.0, 75.0, 75.0)}});
     return lInputs;
 }
 

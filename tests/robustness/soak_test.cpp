@@ -18,6 +18,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KEST_ADDRESS_SANITIZER 1
@@ -101,15 +102,15 @@ const fbhost::RegistryEntry* DialClass()
     return lDialClass;
 }
 
-//! Creates a dial showing pValue, draws it once into pRect and destroys it; false when it cannot
-//! be created or given the value.
-bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& pViewingOptions, Rect pRect,
-                       double pValue)
+//! Creates a dial showing pValue, draws it once into each of pRects, as the panes of a viewer
+//! draw it, and destroys it; false when it cannot be created or given the value.
+bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& pViewingOptions,
+                       const std::vector<Rect>& pRects, double pValue)
 {
     FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
     if (!lElement) return false;
     const bool lSet = kesttest::SetFromValue(*lElement, "Value", &pValue);
-    lElement->DrawElement(pViewingOptions.Options(), pRect);
+    for (Rect lRect : pRects) lElement->DrawElement(pViewingOptions.Options(), lRect);
     fbhost::DestroyElement(lElement);
     return lSet;
 }
@@ -127,9 +128,11 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
     const auto lStart = std::chrono::steady_clock::now();
     MemoryUse lAfterWarmUp{};
     for (int i = 0; i < kIterations; ++i) {
-        // Each dial shows another value at another radius, so that faces are sized afresh.
-        const Rect lRect = fbhost::HudRect(50.0, 40.0, 150.0 + i % 100, 200.0);
-        ASSERT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, lRect, i % 101)) << "element " << i;
+        // Each dial shows another value at another radius, so that faces are sized afresh; every
+        // other one is drawn in a second pane as well, at a third radius, and holds two sets of faces.
+        std::vector<Rect> lPanes = {fbhost::HudRect(50.0, 40.0, 150.0 + i % 100, 200.0)};
+        if (i % 2) lPanes.push_back(fbhost::HudRect(50.0, 40.0, 100.0 + i % 50, 200.0));
+        ASSERT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, lPanes, i % 101)) << "element " << i;
         if (i + 1 == lWarmUp) lAfterWarmUp = MemoryUse::Now();
     }
     lViewer->Finish();
@@ -179,7 +182,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, kesttest::kDialRect, 50.0));
+    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, {kesttest::kDialRect}, 50.0));
     EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
 }
 

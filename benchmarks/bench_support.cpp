@@ -8,16 +8,6 @@
 
 namespace kestbench {
 
-namespace {
-
-fbhost::Viewer& ViewingOptions()
-{
-    static fbhost::Viewer sViewer;
-    return sViewer;
-}
-
-} // namespace
-
 Rect SquareRect(double pWidth) { return fbhost::HudRect(kesttest::kDialRect.mX, kesttest::kDialRect.mY, pWidth, pWidth); }
 
 hudhost::OffscreenGL* Viewer(std::string& pError)
@@ -29,25 +19,10 @@ hudhost::OffscreenGL* Viewer(std::string& pError)
     return sViewer.get();
 }
 
-Dial::Dial(benchmark::State& pState) : mState(pState), mElement(nullptr)
+Dial::Dial(benchmark::State& pState)
+    : kesttest::Dial([&pState](const std::string& pWhy) { pState.SkipWithError(pWhy.c_str()); })
 {
-    std::string lError;
-    const fbhost::RegistryEntry* lClass = Viewer(lError) ? kesttest::DialClass(lError) : nullptr;
-    if (lClass) mElement = fbhost::CreateElement(*lClass, "Dial");
-    if (!mElement) mState.SkipWithError((lClass ? "the plug-in made no dial" : lError).c_str());
 }
-
-Dial::~Dial() { fbhost::DestroyElement(mElement); }
-
-bool Dial::Set(const std::string& pName, const std::string& pText)
-{
-    std::string lError;
-    if (mElement && kesttest::SetFromText(*mElement, pName, pText, lError)) return true;
-    if (mElement) mState.SkipWithError(lError.c_str());
-    return false;
-}
-
-void Dial::Draw(Rect pRect) { mElement->DrawElement(ViewingOptions().Options(), pRect); }
 
 void Finish() { glFinish(); }
 
@@ -56,13 +31,6 @@ double ThreadSeconds()
     timespec lTime{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &lTime);
     return static_cast<double>(lTime.tv_sec) + 1e-9 * static_cast<double>(lTime.tv_nsec);
-}
-
-kesttest::Recording RecordDraw(Dial& pDial, Rect pRect)
-{
-    const kesttest::GlRecorder lRecorder;
-    pDial.Draw(pRect);
-    return lRecorder.Result();
 }
 
 std::optional<double> UploadedTextureBytes(const kesttest::Recording& pRecording)

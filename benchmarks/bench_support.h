@@ -1,11 +1,10 @@
 #ifndef KEST_BENCHMARKS_BENCH_SUPPORT_H
 #define KEST_BENCHMARKS_BENCH_SUPPORT_H
-// What the benchmarks share: the viewer's offscreen context, dial elements created and drawn the
-// host's way, recorded draws, and side-by-side timing.
+// What the benchmarks share: the viewer's offscreen context, dials that skip the benchmark when
+// they fail, the texture memory of a recorded draw, and side-by-side timing.
 
-#include "dial_session.h"
-#include "gl_recorder.h"
 #include "offscreen_gl.h"
+#include "recorded_draw.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,34 +26,15 @@ Rect SquareRect(double pWidth);
 //! reason in pError, when there is none.
 hudhost::OffscreenGL* Viewer(std::string& pError);
 
-//! A dial created as the host creates one, in the viewer's context; torn down as the host does.
-class Dial {
+//! The support library's dial; a failure to make it or set it up skips the benchmark.
+class Dial : public kesttest::Dial {
 public:
-    //! On failure (no context, no plug-in, no element) the benchmark is skipped with the reason.
     explicit Dial(benchmark::State& pState);
-    ~Dial();
-    Dial(const Dial&) = delete;
-    Dial& operator=(const Dial&) = delete;
-
-    explicit operator bool() const { return mElement != nullptr; }
-
-    //! Sets a property from text as a user would; a failure skips the benchmark.
-    bool Set(const std::string& pName, const std::string& pText);
-
-    //! One redraw into pRect, as the viewer asks for it.
-    void Draw(Rect pRect = kesttest::kDialRect);
-
-private:
-    benchmark::State& mState;
-    FBHUDElement* mElement;
 };
 
 //! Waits until the context has done the GL work given to it so far (llvmpipe rasterises on other
 //! threads); a timed draw ends with it, as the viewer's frame does.
 void Finish();
-
-//! One draw of pDial into pRect with every GL call recorded, FTGL's included.
-kesttest::Recording RecordDraw(Dial& pDial, Rect pRect = kesttest::kDialRect);
 
 //! The bytes of texture memory that the glTexImage2D calls of pRecording allocate; std::nullopt
 //! when one of them uploads other than FTGL's one byte a pixel (GL_ALPHA, GL_UNSIGNED_BYTE).

@@ -55,7 +55,7 @@ std::optional<std::vector<kesttest::GlCall>> SteadyCalls(benchmark::State& pStat
         return lViewer.ReadPixels();
     };
     pDial.Draw(pRect);
-    const kesttest::Recording lRecording = RecordDraw(pDial, pRect);
+    const kesttest::Recording lRecording = kesttest::RecordDraw(pDial, pRect);
     bool lReplayed = false;
     const bool lSamePixels =
         lFrame([&] { pDial.Draw(pRect); }) == lFrame([&] { lReplayed = kesttest::Replay(lRecording.calls); });
@@ -237,12 +237,12 @@ void BM_FirstDrawTextures(benchmark::State& pState)
         if (!lDial) return;
         kesttest::Recording lFirst;
         pState.SetIterationTime(Seconds([&] {
-            lFirst = RecordDraw(lDial);
+            lFirst = kesttest::RecordDraw(lDial);
             Finish();
         }));
         kesttest::Recording lResize;
         lResizeSeconds += Seconds([&] {
-            lResize = RecordDraw(lDial, SquareRect(600.0));
+            lResize = kesttest::RecordDraw(lDial, SquareRect(600.0));
             Finish();
         });
         lFirstBytes = UploadedTextureBytes(lFirst);

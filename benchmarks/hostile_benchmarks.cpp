@@ -131,7 +131,7 @@ void BM_HostileDraw(benchmark::State& pState)
     }
     const std::unique_ptr<Dial> lDial = ChangedDial(pState, lCase);
     if (!lDial) return;
-    const std::optional<double> lTextureBytes = UploadedTextureBytes(RecordDraw(*lDial, lCase.rect));
+    const std::optional<double> lTextureBytes = UploadedTextureBytes(kesttest::RecordDraw(*lDial, lCase.rect));
     if (!lTextureBytes) {
         pState.SkipWithError("FTGL uploaded a texture other than one byte a pixel");
         return;

@@ -19,7 +19,7 @@
 // bytes after it are the double's bits (little-endian). An integer is the same with kIntegers
 // and 4 bytes.
 
-#include "dial_session.h"
+#include "dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 
@@ -92,42 +92,30 @@ private:
     std::abort();
 }
 
-//! The viewer, the dial's class and the dial kept from one input to the next.
+//! The viewer and the dial kept from one input to the next.
 class Session {
 public:
     Session()
     {
         std::string lError;
         // The plug-in is loaded first, so that it is unloaded only after this has gone.
-        mDialClass = kesttest::DialClass(lError);
-        if (!mDialClass) Fail(lError);
+        if (!kesttest::DialClass(lError)) Fail(lError);
         mViewer = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
         if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
     }
-    ~Session() { DestroyDial(); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
 
-    FBHUDElement& NewDial()
+    kesttest::Dial& NewDial()
     {
-        DestroyDial();
-        mDial = fbhost::CreateElement(*mDialClass, "Dial");
-        if (!mDial) Fail("the plug-in made no dial");
+        mDial.reset(); // destroyed before the new one is made
+        mDial = std::make_unique<kesttest::Dial>(Fail); // which fails the run where it cannot be made
         return *mDial;
     }
-    FBHUDElement& Dial() { return mDial ? *mDial : NewDial(); }
-    void DestroyDial()
-    {
-        fbhost::DestroyElement(mDial);
-        mDial = nullptr;
-    }
-    fbhost::Viewer& ViewingOptions() { return mViewingOptions; }
+    kesttest::Dial& Dial() { return mDial ? *mDial : NewDial(); }
+    void DestroyDial() { mDial.reset(); }
 
 private:
-    const fbhost::RegistryEntry* mDialClass = nullptr;
     std::unique_ptr<hudhost::OffscreenGL> mViewer;
-    fbhost::Viewer mViewingOptions;
-    FBHUDElement* mDial = nullptr;
+    std::unique_ptr<kesttest::Dial> mDial;
 };
 
 Session& TheSession()
@@ -136,29 +124,24 @@ Session& TheSession()
     return sSession;
 }
 
-void SetNumber(FBHUDElement& pDial, const char* pName, double pValue)
+//! Writes pValue, of the property's type, into pName.
+template <class tValue> void Set(kesttest::Dial& pDial, const char* pName, tValue pValue)
 {
-    if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
+    pDial.SetValue(pName, &pValue);
 }
 
-void SetInteger(FBHUDElement& pDial, const char* pName, int pValue)
-{
-    if (!kesttest::SetFromValue(pDial, pName, &pValue)) Fail(std::string("cannot set \"") + pName + "\"");
-}
-
-void SetColour(FBHUDElement& pDial, const char* pName, InputReader& pInput)
+void SetColour(kesttest::Dial& pDial, const char* pName, InputReader& pInput)
 {
     FBColorAndAlpha lColour;
     for (double& lComponent : lColour.mValue) lComponent = pInput.Number();
-    if (!kesttest::SetFromValue(pDial, pName, &lColour)) Fail(std::string("cannot set \"") + pName + "\"");
+    Set(pDial, pName, lColour);
 }
 
-void Draw(FBHUDElement& pDial, const Rect& pRect, bool pViewportIsEmpty)
+void Draw(kesttest::Dial& pDial, const Rect& pRect, bool pViewportIsEmpty)
 {
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    Rect lRect = pRect;
-    pDial.DrawElement(TheSession().ViewingOptions().Options(), lRect);
+    pDial.Draw(pRect);
     const std::string lFaults = kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), !pViewportIsEmpty);
     if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
 }
@@ -176,17 +159,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Session& lSession = TheSession();
     InputReader lInput(pData, pSize);
     const uint8_t lFlags = lInput.Byte();
-    FBHUDElement& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
+    kesttest::Dial& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
 
-    SetNumber(lDial, "Minimum", lInput.Number());
-    SetNumber(lDial, "Maximum", lInput.Number());
-    SetNumber(lDial, "Value", lInput.Number());
-    SetNumber(lDial, "Spread", lInput.Number());
-    SetInteger(lDial, "Ticks", lInput.Integer());
+    Set(lDial, "Minimum", lInput.Number());
+    Set(lDial, "Maximum", lInput.Number());
+    Set(lDial, "Value", lInput.Number());
+    Set(lDial, "Spread", lInput.Number());
+    Set(lDial, "Ticks", lInput.Integer());
     SetColour(lDial, "Mask Color", lInput);
     SetColour(lDial, "Font Color", lInput);
-    SetInteger(lDial, "Justification", lInput.Integer());
-    SetInteger(lDial, "Vertical Dock", lInput.Integer());
+    Set(lDial, "Justification", lInput.Integer());
+    Set(lDial, "Vertical Dock", lInput.Integer());
     Rect lRect;
     lRect.mX = lInput.Number();
     lRect.mY = lInput.Number();
@@ -195,14 +178,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     const int lViewportWidth = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const int lViewportHeight = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const double lCameraWidth = lInput.Number();
-    lSession.ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
+    kesttest::ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
     const std::string lLabel = lInput.Rest();
-    const char* lLabelText = lLabel.c_str();
-    if (!kesttest::SetFromValue(lDial, "Label", &lLabelText)) Fail("cannot set \"Label\"");
+    Set(lDial, "Label", lLabel.c_str());
 
     int lWidth = 0;
     int lHeight = 0;
-    lDial.GetIntrinsicDimension(lSession.ViewingOptions().Options(), lWidth, lHeight);
+    lDial.Element().GetIntrinsicDimension(kesttest::ViewingOptions().Options(), lWidth, lHeight);
 
     glViewport(0, 0, lViewportWidth, lViewportHeight);
     const bool lViewportIsEmpty = lViewportWidth == 0 || lViewportHeight == 0;

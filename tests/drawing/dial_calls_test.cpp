@@ -225,10 +225,10 @@ struct Setting {
 
 DialRecording RecordWith(const std::vector<Setting>& pSettings)
 {
-    Dial lDial;
+    TestDial lDial;
     if (!lDial) return {};
     for (const Setting& lSetting : pSettings) lDial.Set(lSetting.property, lSetting.value);
-    return RecordDraw(lDial);
+    return RecordShapes(lDial);
 }
 
 template <class... tArgs> std::string Call(GlFunction pFunction, tArgs... pArgs)
@@ -274,9 +274,9 @@ TEST(DialRecording, InterposesTheElementsAndFtglsCalls)
 
 TEST(DialDraw, FramesThePassesInOrder)
 {
-    Dial lDial;
+    TestDial lDial;
     ASSERT_TRUE(lDial);
-    const DialRecording lDraw = RecordDraw(lDial);
+    const DialRecording lDraw = RecordShapes(lDial);
     using F = GlFunction;
     std::vector<std::string> lExpected = {
         Call(F::GetIntegerv, GL_VIEWPORT),
@@ -313,9 +313,9 @@ TEST(DialDraw, DefaultFaceAndRim)
 
 TEST(DialDraw, DefaultScale)
 {
-    Dial lDial;
+    TestDial lDial;
     ASSERT_TRUE(lDial);
-    const DialRecording lDraw = RecordDraw(lDial);
+    const DialRecording lDraw = RecordShapes(lDial);
     const ScaleAngles lScale(0.75, 10);
     EXPECT_NEAR(lScale.start, 0.785398185, 1e-7);
     EXPECT_NEAR(lScale.end, 5.497787, 1e-6);
@@ -588,13 +588,13 @@ TEST(DialDraw, SteadyFramesRepeatTheirCallsWithoutTextureWork)
     for (const Case& lCase : {Case{"odd width", {201.0}}, Case{"two panes", {200.0, 150.0}},
                               Case{"four panes, as many sizes as are kept", {200.0, 150.0, 100.0, 60.0}}}) {
         SCOPED_TRACE(lCase.name);
-        Dial lDial;
+        TestDial lDial;
         ASSERT_TRUE(lDial);
         const auto lFrame = [&] {
             std::vector<std::string> lCalls;
             std::vector<std::string> lTextureWork;
             for (const double lWidth : lCase.widths) {
-                const DialRecording lDraw = RecordDraw(lDial, fbhost::HudRect(50.0, 40.0, lWidth, lWidth));
+                const DialRecording lDraw = RecordShapes(lDial, fbhost::HudRect(50.0, 40.0, lWidth, lWidth));
                 for (const GlCall& lCall : lDraw.raw.calls) {
                     lCalls.push_back((lCall.byFtgl ? "FTGL " : "") + Describe(lCall));
                     if (ChangesTextures(lCall.function)) lTextureWork.push_back(Describe(lCall));
@@ -613,7 +613,7 @@ TEST(DialDraw, SteadyFramesRepeatTheirCallsWithoutTextureWork)
 
 TEST(DialSize, IsTheCameraResolution)
 {
-    Dial lDial;
+    TestDial lDial;
     ASSERT_TRUE(lDial);
     fbhost::Viewer lViewer;
     lViewer.SetCameraResolution(640.9, 480.2);

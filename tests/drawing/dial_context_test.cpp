@@ -6,7 +6,7 @@
 // (ctest -R DialPixels, or build-dir/tests/drawing/drawing_context_test), check the picture, and
 // commit it.
 
-#include "dial_fixture.h"
+#include "test_dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 #include "png_file.h"
@@ -67,7 +67,7 @@ DrawnDial DrawDefaultDial()
 {
     DrawnDial lDrawn = {MakeContext(), {}};
     if (!lDrawn.context) return lDrawn;
-    Dial lDial;
+    TestDial lDial;
     if (!lDial) return lDrawn;
     lDrawn.context->Clear(kBackground, kBackground, kBackground);
     lDial.Draw();
@@ -120,7 +120,7 @@ TEST(DialContext, DrawGivesBackTheHostsStateButTheLineWidth)
 {
     const std::unique_ptr<hudhost::OffscreenGL> lContext = MakeContext();
     ASSERT_TRUE(lContext);
-    Dial lDial;
+    TestDial lDial;
     ASSERT_TRUE(lDial);
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
@@ -218,7 +218,7 @@ TEST(DialPixels, EachPaneShowsWhatItsSizeDrawnAloneShows)
     };
     for (const std::vector<double>& lWidths :
          {std::vector<double>{200.0, 150.0}, std::vector<double>{200.0, 150.0, 100.0, 60.0, 250.0}}) {
-        Dial lPanes;
+        TestDial lPanes;
         ASSERT_TRUE(lPanes);
         const auto lFrame = [&] {
             std::vector<std::vector<unsigned char>> lPanePixels;
@@ -229,7 +229,7 @@ TEST(DialPixels, EachPaneShowsWhatItsSizeDrawnAloneShows)
         lFrame(); // its glyphs are loaded
         const std::vector<std::vector<unsigned char>> lSteady = lFrame();
         for (std::size_t i = 0; i < lWidths.size(); ++i) {
-            Dial lAlone;
+            TestDial lAlone;
             ASSERT_TRUE(lAlone);
             EXPECT_TRUE(lSteady[i] == lPixels(lAlone, lWidths[i]))
                 << "pane " << i << " of " << lWidths.size() << ", width " << lWidths[i];

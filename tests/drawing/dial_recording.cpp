@@ -1,9 +1,32 @@
 #include "dial_recording.h"
 
+#include "kestdialhudelement_element.h"
+#include "kestdialhudelement_face.h"
+
+#include <FTGL/ftgl.h>
 #include <gtest/gtest.h>
+
+//! The element's faces, which tell its scale labels, readout and label apart in a recording.
+class KestDialHUDElementInspector {
+public:
+    static const FTFont* ReadoutFace(const KestDialHUDElement& pDial) { return pDial.mReadoutFont; }
+    static const FTFont* ScaleFace(const KestDialHUDElement& pDial) { return pDial.mScaleFont; }
+    static const FTFont* LabelFace(const KestDialHUDElement& pDial) { return pDial.mLabelFont; }
+};
 
 namespace kesttest {
 namespace {
+
+using Inspector = KestDialHUDElementInspector;
+
+const KestDialHUDElement& AsDial(const Dial& pDial)
+{
+    return static_cast<const KestDialHUDElement&>(pDial.Element());
+}
+
+const FTFont* ReadoutFace(const Dial& pDial) { return Inspector::ReadoutFace(AsDial(pDial)); }
+const FTFont* ScaleFace(const Dial& pDial) { return Inspector::ScaleFace(AsDial(pDial)); }
+const FTFont* LabelFace(const Dial& pDial) { return Inspector::LabelFace(AsDial(pDial)); }
 
 std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
 {
@@ -46,22 +69,16 @@ template <class tText> std::vector<tText> ByFace(const std::vector<tText>& pText
 
 const char* FaceName(const Dial& pDial, const FTFont* pFace)
 {
-    return pFace == pDial.ScaleFace()     ? "scale"
-           : pFace == pDial.ReadoutFace() ? "readout"
-           : pFace == pDial.LabelFace()   ? "label"
-                                          : "other";
+    return pFace == ScaleFace(pDial)     ? "scale"
+           : pFace == ReadoutFace(pDial) ? "readout"
+           : pFace == LabelFace(pDial)   ? "label"
+                                         : "other";
 }
 
-DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect)
+DialRecording RecordShapes(Dial& pDial, FBHUDElement::Rect pRect)
 {
     DialRecording lDraw;
-    SetViewportAnswer(kRecordedViewport);
-    {
-        const GlRecorder lRecorder;
-        pDial.Draw(pRect);
-        lDraw.raw = lRecorder.Result();
-    }
-    SetViewportAnswer(std::nullopt);
+    lDraw.raw = RecordDraw(pDial, pRect, kRecordedViewport);
     EXPECT_FALSE(lDraw.raw.overflowed) << "the draw made more than " << kMaxRecordedCalls << " calls";
 
     for (const GlCall& lCall : lDraw.raw.calls)
@@ -80,12 +97,12 @@ DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect)
                       << " primitives, not face, major marks, minor marks, rim, box, needle and hub";
     }
 
-    lDraw.scaleLabels = ByFace(lDraw.raw.renders, pDial.ScaleFace());
-    lDraw.readouts = ByFace(lDraw.raw.renders, pDial.ReadoutFace());
-    lDraw.labels = ByFace(lDraw.raw.renders, pDial.LabelFace());
-    lDraw.scaleMeasures = ByFace(lDraw.raw.measures, pDial.ScaleFace());
-    lDraw.readoutMeasures = ByFace(lDraw.raw.measures, pDial.ReadoutFace());
-    lDraw.labelMeasures = ByFace(lDraw.raw.measures, pDial.LabelFace());
+    lDraw.scaleLabels = ByFace(lDraw.raw.renders, ScaleFace(pDial));
+    lDraw.readouts = ByFace(lDraw.raw.renders, ReadoutFace(pDial));
+    lDraw.labels = ByFace(lDraw.raw.renders, LabelFace(pDial));
+    lDraw.scaleMeasures = ByFace(lDraw.raw.measures, ScaleFace(pDial));
+    lDraw.readoutMeasures = ByFace(lDraw.raw.measures, ReadoutFace(pDial));
+    lDraw.labelMeasures = ByFace(lDraw.raw.measures, LabelFace(pDial));
     return lDraw;
 }
 

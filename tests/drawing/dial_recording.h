@@ -2,8 +2,8 @@
 #define KEST_TESTS_DRAWING_DIAL_RECORDING_H
 // One draw of a dial, recorded without a context and taken apart into the dial's shapes and texts.
 
-#include "dial_fixture.h"
-#include "gl_recorder.h"
+#include "recorded_draw.h"
+#include "test_dial.h"
 
 #include <GL/gl.h>
 
@@ -42,7 +42,7 @@ const char* FaceName(const Dial& pDial, const FTFont* pFace);
 
 //! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording
 //! that overflowed or holds other than seven primitives fails the test.
-DialRecording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect = kDialRect);
+DialRecording RecordShapes(Dial& pDial, FBHUDElement::Rect pRect = kDialRect);
 
 } // namespace kesttest
 

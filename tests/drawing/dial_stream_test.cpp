@@ -96,11 +96,11 @@ struct StreamDigest {
 //! A new dial's first draw (its glyphs uploaded) and its second, steady draw.
 StreamDigest DigestOf(const StreamCase& pCase)
 {
-    Dial lDial;
+    TestDial lDial;
     if (!lDial) return {};
     for (const auto& [lProperty, lValue] : pCase.settings) lDial.Set(lProperty, lValue);
-    const DialRecording lFirst = RecordDraw(lDial, pCase.rect);
-    const DialRecording lSteady = RecordDraw(lDial, pCase.rect);
+    const DialRecording lFirst = RecordShapes(lDial, pCase.rect);
+    const DialRecording lSteady = RecordShapes(lDial, pCase.rect);
     const std::string lText = StreamText(lDial, lFirst.raw) + "steady\n" + StreamText(lDial, lSteady.raw);
     const QByteArray lHash =
         QCryptographicHash::hash(QByteArray::fromStdString(lText), QCryptographicHash::Sha256).toHex();

@@ -3,7 +3,7 @@
 // every element is freed. And the teardown a host may do once its viewer is gone: an element
 // destroyed with no OpenGL context current.
 
-#include "dial_session.h"
+#include "test_dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 
@@ -94,35 +94,33 @@ std::unique_ptr<hudhost::OffscreenGL> MakeViewer(int pSize)
     return lViewer;
 }
 
-const fbhost::RegistryEntry* DialClass()
+//! The live components once the plug-in is loaded and the viewing options (which hold a camera)
+//! are made: what the dials must leave as they found it.
+int ComponentsBeforeDials()
 {
     std::string lError;
-    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
-    EXPECT_TRUE(lDialClass) << lError;
-    return lDialClass;
+    EXPECT_TRUE(kesttest::DialClass(lError)) << lError;
+    kesttest::ViewingOptions();
+    return fbhost::LiveComponentCount();
 }
 
 //! Creates a dial showing pValue, draws it once into each of pRects, as the panes of a viewer
-//! draw it, and destroys it; false when it cannot be created or given the value.
-bool CreateDrawDestroy(const fbhost::RegistryEntry& pDialClass, fbhost::Viewer& pViewingOptions,
-                       const std::vector<Rect>& pRects, double pValue)
+//! draw it, and destroys it; false when it cannot be created or given the value. Its draws are
+//! not watched: a watchdog thread for each of some fifteen thousand draws would add to the
+//! memory that the soak measures.
+bool CreateDrawDestroy(const std::vector<Rect>& pRects, double pValue)
 {
-    FBHUDElement* lElement = fbhost::CreateElement(pDialClass, "Dial");
-    if (!lElement) return false;
-    const bool lSet = kesttest::SetFromValue(*lElement, "Value", &pValue);
-    for (Rect lRect : pRects) lElement->DrawElement(pViewingOptions.Options(), lRect);
-    fbhost::DestroyElement(lElement);
-    return lSet;
+    kesttest::TestDial lDial(std::chrono::seconds::zero());
+    if (!lDial || !lDial.SetValue("Value", &pValue)) return false;
+    for (const Rect& lRect : pRects) lDial.Draw(lRect);
+    return true;
 }
 
 TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
 {
     const std::unique_ptr<hudhost::OffscreenGL> lViewer = MakeViewer(kViewerSize);
     ASSERT_TRUE(lViewer);
-    const fbhost::RegistryEntry* lDialClass = DialClass();
-    ASSERT_TRUE(lDialClass);
-    fbhost::Viewer lViewingOptions;
-    const int lComponents = fbhost::LiveComponentCount();
+    const int lComponents = ComponentsBeforeDials();
     const int lWarmUp = kIterations / 10;
 
     const auto lStart = std::chrono::steady_clock::now();
@@ -132,7 +130,7 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
         // other one is drawn in a second pane as well, at a third radius, and holds two sets of faces.
         std::vector<Rect> lPanes = {fbhost::HudRect(50.0, 40.0, 150.0 + i % 100, 200.0)};
         if (i % 2) lPanes.push_back(fbhost::HudRect(50.0, 40.0, 100.0 + i % 50, 200.0));
-        ASSERT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, lPanes, i % 101)) << "element " << i;
+        ASSERT_TRUE(CreateDrawDestroy(lPanes, i % 101)) << "element " << i;
         if (i + 1 == lWarmUp) lAfterWarmUp = MemoryUse::Now();
     }
     lViewer->Finish();
@@ -157,24 +155,21 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
 {
     const std::unique_ptr<hudhost::OffscreenGL> lViewer = MakeViewer(kViewerSize);
     ASSERT_TRUE(lViewer);
-    const fbhost::RegistryEntry* lDialClass = DialClass();
-    ASSERT_TRUE(lDialClass);
-    fbhost::Viewer lViewingOptions;
-    const int lComponents = fbhost::LiveComponentCount();
+    const int lComponents = ComponentsBeforeDials();
 
     // A drawn dial holds glyph textures of the viewer's context.
-    FBHUDElement* lDrawn = fbhost::CreateElement(*lDialClass, "Dial");
-    ASSERT_TRUE(lDrawn);
-    Rect lRect = kesttest::kDialRect;
-    lDrawn->DrawElement(lViewingOptions.Options(), lRect);
+    auto lDrawn = std::make_unique<kesttest::TestDial>();
+    ASSERT_TRUE(*lDrawn);
+    lDrawn->Draw();
     lViewer->Finish();
     MakeViewer(1); // made current, then destroyed: no context is current any more
     ASSERT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT);
 
-    fbhost::DestroyElement(lDrawn);
-    FBHUDElement* lUndrawn = fbhost::CreateElement(*lDialClass, "Dial");
-    ASSERT_TRUE(lUndrawn) << "no dial made with no context current";
-    fbhost::DestroyElement(lUndrawn);
+    lDrawn.reset();
+    {
+        const kesttest::TestDial lUndrawn;
+        ASSERT_TRUE(lUndrawn) << "no dial made with no context current";
+    }
     EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);
 
     // The viewer's context is unharmed and still takes dials.
@@ -182,7 +177,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     kesttest::SetUnusualHostState();
     const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    EXPECT_TRUE(CreateDrawDestroy(*lDialClass, lViewingOptions, {kesttest::kDialRect}, 50.0));
+    EXPECT_TRUE(CreateDrawDestroy({kesttest::kDialRect}, 50.0));
     EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
 }
 

@@ -95,7 +95,6 @@ bool ApplySetting(FBHUDElement& pElement, const PropertySetting& pSetting, Failu
     }
     std::string lError;
     if (ParseValue(lProperty, pSetting.value, lError)) return true;
-    if (lError.empty()) lError = "\"" + pSetting.name + "\" refused the value \"" + pSetting.value + "\"";
     pFailure = {kExitBadInput, "--set: " + lError};
     return false;
 }

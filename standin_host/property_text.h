@@ -13,8 +13,8 @@ namespace hudhost {
 //! as four comma-separated numbers, text as it is.
 std::string FormatValue(FBProperty* pProperty);
 
-//! Parses pText for the property's type and writes it; on failure leaves the value and says why
-//! in pError.
+//! Parses pText for the property's type and writes it; false, leaving the value as it was and
+//! saying why in pError, where the text does not fit the type or the property cannot be set.
 bool ParseValue(FBProperty* pProperty, const std::string& pText, std::string& pError);
 
 } // namespace hudhost

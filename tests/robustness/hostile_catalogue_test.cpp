@@ -8,20 +8,17 @@
 // Each family of inputs is one test (one process under CTest); it prints its slowest draw.
 
 #include "dial_session.h"
+#include "draw_deadline.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <climits>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <string>
@@ -32,6 +29,8 @@ namespace {
 using Rect = FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
+//! A draw that has not ended after this ends the process, naming the input.
+constexpr std::chrono::seconds kDrawLimit(60);
 constexpr size_t kMebibyte = size_t{1024} * 1024;
 
 struct Setting {
@@ -232,35 +231,6 @@ const Family kFamilies[] = {
     {"Rects", RectInputs},     {"Placements", PlacementInputs}, {"AllAtOnce", AllAtOnceInputs},
 };
 
-//! Ends the process with a message naming the input when a draw has not ended after a minute:
-//! a draw that never returns cannot be failed any other way.
-class DrawDeadline {
-public:
-    explicit DrawDeadline(const std::string& pInput)
-    {
-        std::snprintf(sMessage, sizeof(sMessage), "a draw of \"%s\" did not end within %u s\n", pInput.c_str(),
-                      kSeconds);
-        std::signal(SIGALRM, Expire);
-        alarm(kSeconds);
-    }
-    ~DrawDeadline() { alarm(0); }
-    DrawDeadline(const DrawDeadline&) = delete;
-    DrawDeadline& operator=(const DrawDeadline&) = delete;
-
-private:
-    static constexpr unsigned kSeconds = 60;
-    static char sMessage[256];
-
-    static void Expire(int)
-    {
-        const ssize_t lWritten = write(STDERR_FILENO, sMessage, std::strlen(sMessage));
-        static_cast<void>(lWritten);
-        std::_Exit(EXIT_FAILURE);
-    }
-};
-
-char DrawDeadline::sMessage[256];
-
 //! Whether two rectangles hold the same values, a NaN matching a NaN.
 bool SameRect(const Rect& pLeft, const Rect& pRight)
 {
@@ -311,7 +281,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
                 const Clock::time_point lStart = Clock::now();
                 {
-                    const DrawDeadline lDeadline(lInput.name);
+                    const kesttest::DrawDeadline lDeadline("a draw of \"" + lInput.name + "\"", kDrawLimit);
                     lElement->DrawElement(lViewingOptions.Options(), lDrawnRect);
                     glFinish();
                 }

@@ -105,12 +105,10 @@ int ComponentsBeforeDials()
 }
 
 //! Creates a dial showing pValue, draws it once into each of pRects, as the panes of a viewer
-//! draw it, and destroys it; false when it cannot be created or given the value. Its draws are
-//! not watched: a watchdog thread for each of some fifteen thousand draws would add to the
-//! memory that the soak measures.
+//! draw it, and destroys it; false when it cannot be created or given the value.
 bool CreateDrawDestroy(const std::vector<Rect>& pRects, double pValue)
 {
-    kesttest::TestDial lDial(std::chrono::seconds::zero());
+    kesttest::TestDial lDial;
     if (!lDial || !lDial.SetValue("Value", &pValue)) return false;
     for (const Rect& lRect : pRects) lDial.Draw(lRect);
     return true;

@@ -2,52 +2,12 @@
 
 #include "dial.h"
 
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
+#include "draw_deadline.h"
+
 #include <optional>
-#include <thread>
 #include <utility>
 
 namespace kesttest {
-
-namespace {
-
-//! Ends the process with a message unless it is destroyed within pLimit.
-class Watchdog {
-public:
-    explicit Watchdog(std::chrono::seconds pLimit)
-        : mThread([this, pLimit] {
-              std::unique_lock<std::mutex> lLock(mMutex);
-              if (!mEnded.wait_for(lLock, pLimit, [this] { return mDone; })) {
-                  std::fprintf(stderr, "a dial's draw did not end within %lld s\n",
-                               static_cast<long long>(pLimit.count()));
-                  std::_Exit(EXIT_FAILURE);
-              }
-          })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lLock(mMutex);
-            mDone = true;
-        }
-        mEnded.notify_one();
-        mThread.join();
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-
-private:
-    std::mutex mMutex;
-    std::condition_variable mEnded;
-    bool mDone = false;
-    std::thread mThread;
-};
-
-} // namespace
 
 fbhost::Viewer& ViewingOptions()
 {
@@ -93,8 +53,8 @@ bool Dial::SetValue(const std::string& pName, void* pValue)
 
 void Dial::Draw(FBHUDElement::Rect pRect)
 {
-    std::optional<Watchdog> lWatchdog;
-    if (mDrawLimit > std::chrono::seconds::zero()) lWatchdog.emplace(mDrawLimit);
+    std::optional<DrawDeadline> lDeadline;
+    if (mDrawLimit > std::chrono::seconds::zero()) lDeadline.emplace("a dial's draw", mDrawLimit);
     mElement->DrawElement(ViewingOptions().Options(), pRect);
 }
 

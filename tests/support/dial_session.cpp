@@ -46,9 +46,7 @@ bool SetFromText(FBComponent& pElement, const std::string& pName, const std::str
         pError = "no property \"" + pName + "\"";
         return false;
     }
-    if (hudhost::ParseValue(lProperty, pText, pError)) return true;
-    if (pError.empty()) pError = "\"" + pName + "\" refused \"" + pText + "\"";
-    return false;
+    return hudhost::ParseValue(lProperty, pText, pError);
 }
 
 bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue)

@@ -6,9 +6,6 @@
 
 namespace kesttest {
 
-TestDial::TestDial(std::chrono::seconds pDrawLimit)
-    : Dial([](const std::string& pWhy) { ADD_FAILURE() << pWhy; }, pDrawLimit)
-{
-}
+TestDial::TestDial() : Dial([](const std::string& pWhy) { ADD_FAILURE() << pWhy; }, std::chrono::seconds(60)) {}
 
 } // namespace kesttest

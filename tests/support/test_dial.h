@@ -1,6 +1,7 @@
 #ifndef KEST_TESTS_SUPPORT_TEST_DIAL_H
 #define KEST_TESTS_SUPPORT_TEST_DIAL_H
-// The tests' dial: what goes wrong in making or setting it up fails the running test.
+// The tests' dial: what goes wrong in making or setting it up fails the running test, and a
+// draw that does not end within a minute ends the test process.
 
 #include "dial.h"
 
@@ -8,8 +9,7 @@ namespace kesttest {
 
 class TestDial : public Dial {
 public:
-    //! A draw that does not end within pDrawLimit (zero: no limit) ends the test process.
-    explicit TestDial(std::chrono::seconds pDrawLimit = std::chrono::seconds(60));
+    TestDial();
 };
 
 } // namespace kesttest

@@ -282,6 +282,7 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mArialFontSize(0)
     , mKeptFaces()
     , mKeptFaceCount(0)
+    , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFaces(); }, this)
     , mRadius(0.0)
     , mCenterX(0.0)
     , mCenterY(0.0)
@@ -335,6 +336,7 @@ bool KestDialHUDElement::LoadFonts()
             return false;
         }
         UseFaces(NewFaces());
+        mExitRelease.Enroll();
         ResizeText();
         return true;
     } catch (const std::bad_alloc&) {
@@ -345,12 +347,19 @@ bool KestDialHUDElement::LoadFonts()
 
 void KestDialHUDElement::ReleaseFonts()
 {
+    ReleaseFaces();
+    DeleteBuffer(mOratorFontData);
+    DeleteBuffer(mArialFontData);
+}
+
+//! Deletes the current and the kept faces; the element then draws nothing.
+void KestDialHUDElement::ReleaseFaces()
+{
     DeleteFace(mReadoutFont);
     DeleteFace(mScaleFont);
     DeleteFace(mLabelFont);
     while (mKeptFaceCount > 0) DeleteFaces(mKeptFaces[--mKeptFaceCount]);
-    DeleteBuffer(mOratorFontData);
-    DeleteBuffer(mArialFontData);
+    mExitRelease.Withdraw();
 }
 
 //! Three new faces over the element's font buffers, not yet sized.
@@ -582,6 +591,8 @@ const HundredthRadianRun& HundredthRadianAngles()
 
 void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRect)
 {
+    // Faces released at exit, before the host destroyed the element: there is nothing to draw with.
+    if (!mReadoutFont) return;
     Layout(pRect);
     if (static_cast<double>(mTextSize) != mRadius) ResizeText();
 

@@ -5,6 +5,8 @@
 
 #include <fbsdk/fbsdk.h>
 
+#include "kestdialhudelement_exit_release.h"
+
 #include <cstddef>
 
 class KestTextureFace;
@@ -40,6 +42,7 @@ private:
 
     bool LoadFonts();
     void ReleaseFonts();
+    void ReleaseFaces();
     KestFaceSet NewFaces() const;
     KestFaceSet CurrentFaces() const;
     void UseFaces(const KestFaceSet& pFaces);
@@ -73,6 +76,7 @@ private:
     unsigned long mArialFontSize;
     KestFaceSet mKeptFaces[kMaxKeptFaceSets]; //!< sized for other recent radii, most recent first
     int mKeptFaceCount;
+    KestExitRelease mExitRelease;  //!< releases the faces at exit, should the host not have
 
 public:
     FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub

@@ -4,7 +4,8 @@
 # unpacks into build-host2016/ (or $KEST_HOST_2016_BUILD_DIR).
 #  1. Builds the project against FTGL 2.1.3 and checks with ldd that every binary that needs
 #     libftgl loads that one, not Debian's: the two have the same soname.
-#  2. Runs the test suite on that build.
+#  2. Runs the test suite on that build, and a dial kept alive until exit in a build on FTGL
+#     2.1.3 under AddressSanitizer and UndefinedBehaviorSanitizer.
 #  3. Sweeps the dial widths 1 to 2000 in that build and in the normal one: no width may leave a
 #     GL error, and each width must draw the same pixels in both.
 #  4. Builds the plug-in against the stand-in SDK of 2016 installed as an SDK tree, with Qt 4.8.6
@@ -70,6 +71,14 @@ echo "$checked binaries load FTGL 2.1.3 from $ftgl_lib"
 
 step "The test suite on FTGL 2.1.3"
 ctest --test-dir "$ftgl_build" --output-on-failure -j2
+
+step "A dial kept until exit, on FTGL 2.1.3 under AddressSanitizer and UndefinedBehaviorSanitizer"
+sanitized_build="$root/ftgl213-sanitize"
+KEST_BUILD_DIR="$sanitized_build" KEST_BUILD_TARGETS=dial_alive_at_exit scripts/build.sh -DKEST_SANITIZE=ON \
+  -DKEST_BUILD_BENCHMARKS=OFF >/dev/null
+UBSAN_OPTIONS=print_stacktrace=1 "$sanitized_build/tests/host_libraries/dial_alive_at_exit" ||
+  fail "a dial kept until exit did not exit cleanly on FTGL 2.1.3"
+echo "a dial kept until exit: exit status 0, no sanitizer report"
 
 step "Dial widths 1 to 2000 on FTGL 2.1.3 and on the normal build's FTGL"
 "$ftgl_build/tests/host_libraries/dial_width_sweep" >"$work/sweep-2.1.3.txt" || fail "a width left a GL error on FTGL 2.1.3"

@@ -331,7 +331,10 @@ FBComponent::FBComponent(HIObject pObject) : FBPlug(pObject), mLocalPtr(nullptr)
 FBComponent::~FBComponent() = default;
 HIObject FBComponent::IQuery(kInterfaceID, int) { return nullptr; }
 void FBComponent::Destroy(int) { FBDelete(); }
-bool FBComponent::SetHIObject(HIObject pObject, bool pSDKComponent) { return FBPlug::SetHIObject(pObject, pSDKComponent); }
+bool FBComponent::SetHIObject(HIObject pObject, bool pSDKComponent)
+{
+    return FBPlug::SetHIObject(pObject, pSDKComponent);
+}
 bool FBComponent::FBCreate() { return true; }
 void FBComponent::FBDestroy() { ++TheCounters().componentDestroys; }
 void FBComponent::FBDelete()
@@ -441,7 +444,10 @@ void FBHUDElement::GetIntrinsicDimension(FBViewingOptions*, int& pWidth, int& pH
     pHeight = 0;
 }
 void FBHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect&) {}
-bool FBHUDElement::FbxStore(FBFbxObject* pFbxObject, kFbxObjectStore pStoreWhat) { return FBBox::FbxStore(pFbxObject, pStoreWhat); }
+bool FBHUDElement::FbxStore(FBFbxObject* pFbxObject, kFbxObjectStore pStoreWhat)
+{
+    return FBBox::FbxStore(pFbxObject, pStoreWhat);
+}
 bool FBHUDElement::FbxRetrieve(FBFbxObject* pFbxObject, kFbxObjectStore pStoreWhat)
 {
     return FBBox::FbxRetrieve(pFbxObject, pStoreWhat);

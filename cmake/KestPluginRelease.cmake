@@ -24,16 +24,15 @@ else()
   endif()
 endif()
 
+# The reason is short enough for CMake to print the install's refusal on one line.
 set(KEST_PLUGIN_RELEASE_REFUSAL "")
 if(KEST_PLUGIN_RELEASE STREQUAL "")
-  set(KEST_PLUGIN_RELEASE_REFUSAL
-      "${ORSDK_INCLUDE_DIR}/fbsdk/fbversion.h does not say the SDK's release, so the host this plug-in runs in is unknown")
+  set(KEST_PLUGIN_RELEASE_REFUSAL "the SDK's fbsdk/fbversion.h does not say its release")
 elseif(NOT KEST_PLUGIN_RELEASE IN_LIST kest_known_releases)
-  set(KEST_PLUGIN_RELEASE_REFUSAL
-      "the binary interface of the SDK of ${KEST_PLUGIN_RELEASE} is not known here (only of 2016 to 2023), so the plug-in may not run in its host")
+  set(KEST_PLUGIN_RELEASE_REFUSAL "no binary interface is known for MotionBuilder ${KEST_PLUGIN_RELEASE}")
 endif()
 if(KEST_PLUGIN_RELEASE_REFUSAL STREQUAL "")
   message(STATUS "Plug-in: for MotionBuilder ${KEST_PLUGIN_RELEASE} only")
 else()
-  message(STATUS "Plug-in: not to be installed or packaged: ${KEST_PLUGIN_RELEASE_REFUSAL}")
+  message(STATUS "Plug-in: not to be installed or packaged (only for 2016 to 2023): ${KEST_PLUGIN_RELEASE_REFUSAL}")
 endif()

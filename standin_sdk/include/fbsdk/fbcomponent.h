@@ -139,7 +139,7 @@ class FBSDK_DLL FBCamera : public FBModel {
 public:
     FBCamera(const char* pName, HIObject pObject = NULL);
 
-private:
+protected:
     // The camera's other properties and data, which the stand-in host does not model, in the
     // space the host's camera gives them, so that the two read here sit where the host's sit.
     enum {
@@ -158,7 +158,7 @@ public:
     FBPropertyDouble ResolutionWidth;   //!< "Resolution Width"
     FBPropertyDouble ResolutionHeight;  //!< "Resolution Height"
 
-private:
+protected:
     unsigned char mUnmodelledTrailing[kTrailingBytes];
 };
 
@@ -169,8 +169,8 @@ class FBSDK_DLL FBSystem : public FBComponent {
 public:
     FBSystem();
 
-private:
-    // The system's properties, which the stand-in host does not model.
+protected:
+    // The system's properties and data, which the stand-in host does not model.
     enum {
 #if FBSDK_STANDIN_YEAR < 2018
         kUnmodelledBytes = 3592

@@ -1,25 +1,24 @@
 # The host release the plug-in is built for, KEST_PLUGIN_RELEASE (2016, ..., 2023): a plug-in
 # runs only in the release whose SDK it was built against, since the SDK's virtual tables and
 # layouts change between releases. The stand-in SDK's build is for KEST_STANDIN_SDK_VERSION; a
-# build against an SDK install (ORSDK_ROOT) is for the release its headers say, which
-# kest_sdk_release (KestQt.cmake) reads from the namespace. 2020 kept the namespace of 2019
-# (ORSDK2019) and is told from it by its kernel version in the same header, 20000.
+# build against an SDK install (ORSDK_ROOT) is for the release its headers say: the one whose
+# kernel version (KestSdkReleases.cmake) fbsdk/fbversion.h defines, which tells 2020 from 2019
+# (both ORSDK2019), else the year of the namespace, which kest_sdk_release (KestQt.cmake) reads.
 # KEST_PLUGIN_RELEASE is empty when the headers do not say; KEST_PLUGIN_RELEASE_REFUSAL then, or
 # for a release whose binary interface is not known here, says why the plug-in is not installed.
-
-# The releases whose binary interface the stand-in SDK presents, so the releases a plug-in is
-# known to run in when built for them.
-set(kest_known_releases 2016 2017 2018 2019 2020 2022 2023)
 
 if(NOT ORSDK_ROOT)
   set(KEST_PLUGIN_RELEASE "${KEST_STANDIN_SDK_VERSION}")
 else()
   kest_sdk_release("${ORSDK_INCLUDE_DIR}" KEST_PLUGIN_RELEASE)
-  if(KEST_PLUGIN_RELEASE STREQUAL "2019")
-    file(STRINGS "${ORSDK_INCLUDE_DIR}/fbsdk/fbversion.h" kest_kernel_2020
-         REGEX "#[ \t]*define[ \t]+K_KERNEL_VERSION[ \t]+20000")
-    if(kest_kernel_2020)
-      set(KEST_PLUGIN_RELEASE 2020)
+  file(STRINGS "${ORSDK_INCLUDE_DIR}/fbsdk/fbversion.h" kest_kernel_line
+       REGEX "#[ \t]*define[ \t]+K_KERNEL_VERSION[ \t]+[0-9]+")
+  if(kest_kernel_line MATCHES "K_KERNEL_VERSION[ \t]+([0-9]+)")
+    list(FIND kest_sdk_kernel_versions "${CMAKE_MATCH_1}" kest_index)
+    math(EXPR kest_is_version "${kest_index} % 2")
+    if(kest_index GREATER 0 AND kest_is_version)
+      math(EXPR kest_index "${kest_index} - 1")
+      list(GET kest_sdk_kernel_versions ${kest_index} KEST_PLUGIN_RELEASE)
     endif()
   endif()
 endif()
@@ -28,7 +27,7 @@ endif()
 set(KEST_PLUGIN_RELEASE_REFUSAL "")
 if(KEST_PLUGIN_RELEASE STREQUAL "")
   set(KEST_PLUGIN_RELEASE_REFUSAL "the SDK's fbsdk/fbversion.h does not say its release")
-elseif(NOT KEST_PLUGIN_RELEASE IN_LIST kest_known_releases)
+elseif(NOT KEST_PLUGIN_RELEASE IN_LIST KEST_SDK_RELEASES)
   set(KEST_PLUGIN_RELEASE_REFUSAL "no binary interface is known for MotionBuilder ${KEST_PLUGIN_RELEASE}")
 endif()
 if(KEST_PLUGIN_RELEASE_REFUSAL STREQUAL "")

@@ -326,7 +326,7 @@ int FBSystem::TypeInfo = FBPlug::mGlobalTypeInfo++;
 
 FBComponent::FBComponent(HIObject pObject) : FBPlug(pObject), mLocalPtr(nullptr), mDummyObject(nullptr)
 {
-    if (!mObject) SetHIObject(new HostObject(this), true);
+    if (!mObject) FBComponent::SetHIObject(new HostObject(this), true);
 }
 FBComponent::~FBComponent() = default;
 HIObject FBComponent::IQuery(kInterfaceID, int) { return nullptr; }

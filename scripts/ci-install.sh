@@ -2,7 +2,7 @@
 # Checks the install and the package of the normal build (build/ or $KEST_BUILD_DIR): both hold
 # exactly the plug-in and its two font licences in the plug-in folder; the installed plug-in has
 # no RPATH into the build tree, needs only libGL, FTGL, Qt Core, the SDK library and the C and
-# C++ runtime, and loads in hudhost.
+# C++ runtime, and loads in hudhost. Both name the one host release the plug-in runs in.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -18,7 +18,10 @@ expected=$(printf '%s\n' "$plugin_dir/Arial.ttf.LICENSE.txt" "$plugin_dir/Orator
   "$plugin_dir/libkestdialhudelement.so")
 
 echo "== cmake --install into $work/prefix"
-cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+install_log=$(cmake --install "$build_dir" --prefix "$work/prefix")
+release=$(sed -n 's/^KEST_STANDIN_SDK_VERSION:STRING=//p' "$build_dir/CMakeCache.txt")
+grep -q "Kest Dial HUD Element for MotionBuilder $release only" <<<"$install_log" ||
+  fail "the install does not say that the plug-in is for MotionBuilder $release: $install_log"
 installed=$(cd "$work/prefix" && find . ! -type d | sed 's|^\./||' | sort)
 [[ $installed == "$expected" ]] || fail "the install holds"$'\n'"$installed"$'\n'"not"$'\n'"$expected"
 for licence in Arial.ttf OratorStd.otf; do
@@ -41,6 +44,8 @@ echo "== cpack into $work/package"
 (cd "$build_dir" && cpack -B "$work/package" >/dev/null)
 packages=("$work"/package/*.tar.gz)
 ((${#packages[@]} == 1)) || fail "cpack made ${#packages[@]} packages: ${packages[*]}"
+[[ $(basename "${packages[0]}") == kestdialhudelement-*-MotionBuilder$release-Linux-x86_64.tar.gz ]] ||
+  fail "the package $(basename "${packages[0]}") does not name MotionBuilder $release"
 listing=$(tar -tzf "${packages[0]}" | grep -v '/$' | sed 's|^\./||' | sort)
 [[ $listing == "$expected" ]] || fail "the package holds"$'\n'"$listing"$'\n'"not"$'\n'"$expected"
 mkdir "$work/unpacked"

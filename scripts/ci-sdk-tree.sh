@@ -4,7 +4,10 @@
 # nothing else. The 2016 SDK's host runs Qt 4, which Debian no longer has: the build must stop
 # and say so, and build with Qt 5 when told to (KEST_QT_MAJOR). Then checks that the plug-in
 # links the SDK library and loads in the normal build's hudhost, where it draws the same dial as
-# the plug-in of the normal build.
+# the plug-in of the normal build, and that its install names the release, 2016. Last, copies of
+# the tree that say other releases: one of 2020 (namespace ORSDK2019, kernel 20000) must build
+# for 2020, and one of 2024, whose binary interface is not known, configures, but its install is
+# refused, saying why, before it installs anything.
 # The normal build is build/ (or $KEST_BUILD_DIR); the SDK-tree build is build-sdktree/ (or
 # $KEST_SDKTREE_BUILD_DIR).
 set -euo pipefail
@@ -22,8 +25,9 @@ trap 'rm -rf "$work"' EXIT
 echo "== Installing the stand-in SDK as an SDK tree into $work/sdk"
 cmake --install "$build_dir" --component sdk --prefix "$work/sdk" >/dev/null
 installed=$(cd "$work/sdk" && find . ! -type d | sort | tr '\n' ' ')
-expected="./include/fbsdk/fbsdk.h ./include/fbsdk/fbversion.h ./include/kaydara.h ./include/object/i/iobject.h \
-./lib/libfbsdk.so ./lib/libfbsdk.so.1 "
+expected="./include/fbsdk/fbcomponent.h ./include/fbsdk/fbhud.h ./include/fbsdk/fblibrary.h ./include/fbsdk/fbplug.h \
+./include/fbsdk/fbproperties.h ./include/fbsdk/fbsdk.h ./include/fbsdk/fbversion.h ./include/kaydara.h \
+./include/object/i/iobject.h ./lib/libfbsdk.so ./lib/libfbsdk.so.1 "
 [[ $installed == "$expected" ]] || fail "the SDK tree holds \"$installed\", not \"$expected\""
 
 echo "== Configuring against it: the SDK of 2016 asks for Qt 4"
@@ -57,4 +61,29 @@ dial_args=(--set Value=63 --set "Label=SDK tree")
 "$hudhost" --plugin "$plugin" "${dial_args[@]}" --out "$work/sdktree.png"
 "$hudhost" "${dial_args[@]}" --out "$work/normal.png"
 cmp -s "$work/sdktree.png" "$work/normal.png" || fail "the SDK-tree plug-in draws another dial than the normal one"
+install_log=$(cmake --install "$sdktree_build_dir" --prefix "$work/prefix" 2>&1)
+grep -q "Kest Dial HUD Element for MotionBuilder 2016 only" <<<"$install_log" ||
+  fail "the install of the SDK-tree build does not say that the plug-in is for 2016: $install_log"
+
+# configure_as NAMESPACE KERNEL_VERSION: configures a build against a copy of the SDK tree whose
+# fbversion.h says that namespace and kernel version, in $work/build-NAMESPACE-KERNEL_VERSION.
+configure_as() {
+  local tree=$work/sdk-$1-$2
+  cp -r "$work/sdk" "$tree"
+  sed -i "s/ORSDK2016/$1/; s/K_KERNEL_VERSION 16000/K_KERNEL_VERSION $2/" "$tree/include/fbsdk/fbversion.h"
+  cmake -S . -B "$work/build-$1-$2" -G Ninja -DORSDK_ROOT="$tree" -DKEST_QT_MAJOR=5
+}
+echo "== An SDK tree of 2020, which kept the namespace of 2019, is told by its kernel version"
+configure_log=$(configure_as ORSDK2019 20000)
+grep -q "Plug-in: for MotionBuilder 2020 only" <<<"$configure_log" ||
+  fail "the build against an SDK tree of 2020 (ORSDK2019, kernel 20000) is not for 2020"
+
+echo "== An SDK tree of a release whose binary interface is not known: not installed"
+configure_as ORSDK2024 24000 >/dev/null
+if refusal=$(cmake --install "$work/build-ORSDK2024-24000" --prefix "$work/prefix2024" 2>&1); then
+  fail "installed a plug-in for the SDK of 2024"
+fi
+grep -qx "  Not installing: no binary interface is known for MotionBuilder 2024" <<<"$refusal" ||
+  fail "the install for 2024 did not say why it refused: $refusal"
+[[ ! -e $work/prefix2024 ]] || fail "the refused install left files in $work/prefix2024"
 echo "ci-sdk-tree: passed"

@@ -99,11 +99,6 @@ void ReadValue(HostProperty& pHost, void* pData, int pSize)
 
 } // namespace
 
-class DataFBPropertyManager {
-public:
-    std::vector<FBProperty*> properties;
-};
-
 namespace {
 
 // Declares a property of one of the SDK's own classes, with its default.
@@ -158,6 +153,7 @@ FBColorAndAlpha::operator double*() const { return const_cast<double*>(mValue); 
 ////////////////////////////////////////////////////////////////////////////////
 // FBPlug
 
+FBWrapperHolder::FBWrapperHolder() = default;
 FBWrapperHolder::~FBWrapperHolder() = default;
 
 int FBPlug::mGlobalTypeInfo = 1;
@@ -179,8 +175,10 @@ bool FBPlug::SetHIObject(HIObject pObject, bool pSDKComponent)
 const char* FBPlug::ClassName() { return "FBPlug"; }
 bool FBPlug::Is(int pTypeId) { return pTypeId == TypeInfo; }
 int FBPlug::GetTypeId() { return TypeInfo; }
-HIObject FBPlug::IQuery(kInterfaceID, int) { return nullptr; }
-void FBPlug::Destroy(int) { FBDelete(); }
+// The stand-in host connects no plugs: every notification is taken as it comes.
+bool FBPlug::PlugDataNotify(FBConnectionAction, FBPlug*, void*, void*, int) { return true; }
+bool FBPlug::PlugStateNotify(FBConnectionAction, FBPlug*, void*, void*, int) { return true; }
+bool FBPlug::PlugNotify(FBConnectionAction, FBPlug*, int, FBPlug*, FBConnectionType, FBPlug*) { return true; }
 void FBPlug::FBDelete() {}
 
 ////////////////////////////////////////////////////////////////////////////////
@@ -201,14 +199,32 @@ FBProperty* FBProperty::CreateInternal(FBComponent* pParent, const char* pName, 
     return this;
 }
 
+HIObject FBProperty::IQuery(kInterfaceID, int) { return nullptr; }
+void FBProperty::Destroy(int) { FBDelete(); }
 const char* FBProperty::GetName() { return mName; }
 FBPropertyType FBProperty::GetPropertyType() { return kFBPT_unknown; }
 const char* FBProperty::GetPropertyTypeName() { return FBStandIn::Host(*this).dataTypeName.c_str(); }
 bool FBProperty::IsInternal() const { return FBStandIn::Host(*this).internal; }
+KDataType* FBProperty::GetDataType() { return nullptr; }
 void FBProperty::SetData(void* pData) { WriteValue(FBStandIn::Host(*this), pData); }
 void FBProperty::GetData(void* pData, int pSize, FBEvaluateInfo*) const
 {
     ReadValue(FBStandIn::Host(*this), pData, pSize);
+}
+
+// The stand-in host keeps no text form of values: the host program formats them itself.
+const char* FBProperty::AsString(FBDataAsStringFlag) { return ""; }
+bool FBProperty::SetString(const char*) { return false; }
+bool FBProperty::IsList() { return false; }
+bool FBProperty::IsAnimatable() { return false; }
+bool FBProperty::IsReadOnly() { return false; }
+const char* FBProperty::EnumList(int) { return nullptr; }
+
+// Numbers and colours are kept as doubles, so only theirs are in place.
+void* FBProperty::GetValuePtr() const
+{
+    HostProperty& lHost = FBStandIn::Host(*this);
+    return lHost.type == kFBPT_double || lHost.type == kFBPT_ColorRGBA ? lHost.values : nullptr;
 }
 
 void FBProperty::SetMinMax(double pMin, double pMax, bool pForceMinClamp, bool pForceMaxClamp)
@@ -228,6 +244,16 @@ FBPropertyString::operator const char*() const
     GetData(&lText, sizeof(lText));
     return lText;
 }
+void FBPropertyString::SetPropertyValue(const char* pValue) { SetData(&pValue); }
+
+bool FBPropertyBasicList::IsList() { return true; }
+FBPropertyListComponentBase::FBPropertyListComponentBase() : mClassId(0), mParents(false) {}
+
+template <> const char* FBPropertyBaseEnum<FBHUDElementHAlignment>::mStrings[] = {"Left", "Right", "Center", nullptr};
+template <> const char* FBPropertyBaseEnum<FBHUDElementVAlignment>::mStrings[] = {"Bottom", "Top", "Center", nullptr};
+
+FBPropertyAnimatable::FBPropertyAnimatable() = default;
+FBPropertyAnimatable::~FBPropertyAnimatable() = default;
 
 FBPropertyAnimatable* FBPropertyAnimatable::Init(FBBox* pOwner, const char* pName, const char* pType, double* pInit)
 {
@@ -240,6 +266,7 @@ FBPropertyAnimatable* FBPropertyAnimatable::Init(FBBox* pOwner, const char* pNam
 }
 
 const char* FBPropertyAnimatable::GetDataTypeName() { return GetPropertyTypeName(); }
+KDataType* FBPropertyAnimatable::GetDataType() { return nullptr; }
 void FBPropertyAnimatable::SetData(void* pData) { FBProperty::SetData(pData); }
 void FBPropertyAnimatable::GetData(void* pData, int pSize, FBEvaluateInfo* pEvalInfo) const
 {
@@ -247,6 +274,9 @@ void FBPropertyAnimatable::GetData(void* pData, int pSize, FBEvaluateInfo* pEval
 }
 
 #if FBSDK_STANDIN_YEAR < 2019
+template <class tType, FBPropertyType pPT> FBPropertyBaseAnimatable<tType, pPT>::FBPropertyBaseAnimatable() = default;
+template <class tType, FBPropertyType pPT> FBPropertyBaseAnimatable<tType, pPT>::~FBPropertyBaseAnimatable() = default;
+
 template <class tType, FBPropertyType pPT> void FBPropertyBaseAnimatable<tType, pPT>::operator=(tType pValue)
 {
     SetData(&pValue);
@@ -264,23 +294,24 @@ template class FBPropertyBaseAnimatable<int, kFBPT_int>;
 template class FBPropertyBaseAnimatable<FBColorAndAlpha, kFBPT_ColorRGBA>;
 #endif
 
-FBPropertyManager::FBPropertyManager() : mLocalPtr(new DataFBPropertyManager) {}
-FBPropertyManager::~FBPropertyManager() { delete mLocalPtr; }
+// The stand-in host declares no properties for a class: a component's are all its own
+// (mPropertyLocal), and mPropertyCache stays empty.
+FBPropertyManager::FBPropertyManager() : mObject(nullptr) {}
 
 FBProperty* FBPropertyManager::Find(const char* pPropertyName, bool)
 {
     if (!pPropertyName) return nullptr;
-    for (FBProperty* lProperty : mLocalPtr->properties)
-        if (std::strcmp(lProperty->GetName(), pPropertyName) == 0) return lProperty;
+    for (int i = 0; i < mPropertyLocal.GetCount(); ++i)
+        if (std::strcmp(mPropertyLocal[i]->GetName(), pPropertyName) == 0) return mPropertyLocal[i];
     return nullptr;
 }
 
-int FBPropertyManager::GetCount() { return static_cast<int>(mLocalPtr->properties.size()); }
+int FBPropertyManager::GetCount() { return mPropertyLocal.GetCount(); }
 
 FBProperty* FBPropertyManager::operator[](int pIndex)
 {
     if (pIndex < 0 || pIndex >= GetCount()) return nullptr;
-    return mLocalPtr->properties[static_cast<size_t>(pIndex)];
+    return mPropertyLocal[pIndex];
 }
 
 ////////////////////////////////////////////////////////////////////////////////
@@ -293,11 +324,17 @@ int FBCamera::TypeInfo = FBPlug::mGlobalTypeInfo++;
 int FBHUDElement::TypeInfo = FBPlug::mGlobalTypeInfo++;
 int FBSystem::TypeInfo = FBPlug::mGlobalTypeInfo++;
 
-FBComponent::FBComponent(HIObject pObject) : FBPlug(pObject), mLocalPtr(nullptr)
+FBComponent::FBComponent(HIObject pObject) : FBPlug(pObject), mLocalPtr(nullptr), mDummyObject(nullptr)
 {
-    if (!mObject) SetHIObject(new HostObject(this), true);
+    if (!mObject) FBComponent::SetHIObject(new HostObject(this), true);
 }
 FBComponent::~FBComponent() = default;
+HIObject FBComponent::IQuery(kInterfaceID, int) { return nullptr; }
+void FBComponent::Destroy(int) { FBDelete(); }
+bool FBComponent::SetHIObject(HIObject pObject, bool pSDKComponent)
+{
+    return FBPlug::SetHIObject(pObject, pSDKComponent);
+}
 bool FBComponent::FBCreate() { return true; }
 void FBComponent::FBDestroy() { ++TheCounters().componentDestroys; }
 void FBComponent::FBDelete()
@@ -307,12 +344,10 @@ void FBComponent::FBDelete()
 }
 int FBComponent::PropertyAdd(FBProperty* pProperty)
 {
-    std::vector<FBProperty*>& lList = PropertyList.mLocalPtr->properties;
+    FBArrayTemplate<FBProperty*>& lList = PropertyList.mPropertyLocal;
     if (!pProperty) return -1;
-    const auto lFound = std::find(lList.begin(), lList.end(), pProperty);
-    if (lFound != lList.end()) return static_cast<int>(lFound - lList.begin());
-    lList.push_back(pProperty);
-    return static_cast<int>(lList.size() - 1);
+    const int lFound = lList.Find(pProperty);
+    return lFound >= 0 ? lFound : lList.Add(pProperty);
 }
 const char* FBComponent::ClassName() { return "FBComponent"; }
 bool FBComponent::Is(int pTypeId) { return pTypeId == TypeInfo || FBPlug::Is(pTypeId); }
@@ -337,14 +372,50 @@ void* FBComponent::operator new(size_t stAllocateBlock, int, const char*, int) {
 void FBComponent::operator delete(void* pvMem, int, const char*, int) { operator delete(pvMem); }
 #endif
 
-FBBox::FBBox(const char* pName, HIObject pObject) : FBComponent(pObject), mLocalPtr(nullptr) { mName = pName; }
+FBBox::FBBox(const char* pName, HIObject pObject) : FBComponent(pObject), mLocalPtr(nullptr), UniqueName(nullptr)
+{
+    mName = pName;
+}
 FBBox::~FBBox() = default;
+HIObject FBBox::IQuery(kInterfaceID pInterfaceID, int IsLocal) { return FBComponent::IQuery(pInterfaceID, IsLocal); }
+void FBBox::Destroy(int IsLocal) { FBComponent::Destroy(IsLocal); }
+
+// The stand-in host evaluates no graph and stores no scenes: a box has no animation nodes, takes
+// no candidates, and is neither stored nor retrieved.
+FBAnimationNode* FBBox::AnimationNodeInCreate(kReference, const char*, const char*, bool, double*, double*, bool)
+{
+    return nullptr;
+}
+FBAnimationNode* FBBox::AnimationNodeOutCreate(kReference, const char*, const char*, bool, double*, double*, bool)
+{
+    return nullptr;
+}
+bool FBBox::EvaluateAnimationNodes(FBEvaluateInfo*) { return false; }
+bool FBBox::AnimationNodeNotify(FBAnimationNode*, FBEvaluateInfo*) { return false; }
+bool FBBox::ResolveCandidate(FBAnimationNode*, FBEvaluateInfo*) { return false; }
+FBBox::ECandidateAction FBBox::SetGlobalCandidate(FBAnimationNode*, double*, FBEvaluateInfo*) { return {}; }
+FBBox::ECandidateAction FBBox::SetStdCandidate(FBAnimationNode*, double*, FBEvaluateInfo*) { return {}; }
+bool FBBox::FbxStore(FBFbxObject*, kFbxObjectStore) { return false; }
+bool FBBox::FbxRetrieve(FBFbxObject*, kFbxObjectStore) { return false; }
+bool FBBox::AnimationNodeDestroy(FBAnimationNode*) { return false; }
+bool FBBox::AnimationNodeIsUserData(FBAnimationNode*) { return false; }
+void FBBox::AnimationNodesOutDisableIfNotWritten(FBEvaluateInfo*) {}
+FBAnimationNode* FBBox::AnimationNodeInGet() { return nullptr; }
+FBAnimationNode* FBBox::AnimationNodeOutGet() { return nullptr; }
 const char* FBBox::FbxGetObjectSubType() { return ""; }
+const char* FBBox::FbxGetObjectType() { return ""; }
+#if FBSDK_STANDIN_YEAR >= 2018
+int FBBox::GetOutConnectorCount() const { return 0; }
+int FBBox::GetInConnectorCount() const { return 0; }
+FBAnimationNode* FBBox::GetOutConnector(int) const { return nullptr; }
+FBAnimationNode* FBBox::GetInConnector(int) const { return nullptr; }
+#endif
 
 FBModel::FBModel(const char* pName, HIObject pObject) : FBBox(pName, pObject), mLocalPtr(nullptr) {}
 FBModel::~FBModel() = default;
 
-FBCamera::FBCamera(const char* pName, HIObject pObject) : FBModel(pName, pObject), mLocalPtr(nullptr)
+FBCamera::FBCamera(const char* pName, HIObject pObject)
+    : FBModel(pName, pObject), mLocalPtr(nullptr), mUnmodelledLeading(), mUnmodelledTrailing()
 {
     DeclareSdkProperty(ResolutionWidth, this, "Resolution Width", 640.0);
     DeclareSdkProperty(ResolutionHeight, this, "Resolution Height", 480.0);
@@ -373,8 +444,16 @@ void FBHUDElement::GetIntrinsicDimension(FBViewingOptions*, int& pWidth, int& pH
     pHeight = 0;
 }
 void FBHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect&) {}
+bool FBHUDElement::FbxStore(FBFbxObject* pFbxObject, kFbxObjectStore pStoreWhat)
+{
+    return FBBox::FbxStore(pFbxObject, pStoreWhat);
+}
+bool FBHUDElement::FbxRetrieve(FBFbxObject* pFbxObject, kFbxObjectStore pStoreWhat)
+{
+    return FBBox::FbxRetrieve(pFbxObject, pStoreWhat);
+}
 
-FBSystem::FBSystem() : FBComponent(nullptr), mLocalPtr(nullptr) {}
+FBSystem::FBSystem() : FBComponent(nullptr), mLocalPtr(nullptr), mUnmodelled() {}
 FBSystem::~FBSystem() = default;
 
 FBCamera* FBViewingOptions::GetViewingCamera() { return static_cast<StandInViewingOptions*>(this)->mCamera; }

@@ -125,6 +125,11 @@ else()
                       "or leave it empty to follow the SDK's release")
 endif()
 message(STATUS "Qt: ${kest_qt_version} Core, chosen by ${kest_qt_reason}")
+# Qt 5 and 6 tag every binary built against them with the symbol version of their minor release
+# (qt_version_tag@Qt_5.15, say), so that it refuses to load into an older Qt. The hosts run
+# older minor releases than the Qt built against here (2017 to 2020 run Qt 5.6 to 5.12), and the
+# plug-in uses nothing newer than their Qt, so it asks for the major version's base only.
+target_compile_definitions(kest_qt_core INTERFACE QT_NO_VERSION_TAGGING)
 
 if(kest_qt_major STREQUAL "6")
   set(KEST_PLUGIN_CXX_STANDARD 17)

@@ -8,8 +8,9 @@
 #  3. Sweeps the dial widths 1 to 2000 in that build and in the normal one: no width may leave a
 #     GL error, and each width must draw the same pixels in both.
 #  4. Builds the plug-in against the stand-in SDK of 2016 installed as an SDK tree, with Qt 4.8.6
-#     and FTGL 2.1.3: the build must pick Qt 4 by itself, and the plug-in must need libQtCore.so.4
-#     and no Qt 5.
+#     and FTGL 2.1.3: the build must pick Qt 4 by itself, the plug-in must need libQtCore.so.4
+#     and no Qt 5, and its symbol versions must be the oldest host's
+#     (scripts/check-symbol-versions.sh), as must the plug-in of step 1.
 #  5. Draws that plug-in in the normal build's hudhost, byte-identical to the normal plug-in and
 #     with no Qt 5 loaded, and has it print its font-failure message through Qt 4.
 # Without the deps folder the stage fails under CI=true and is skipped, saying why, elsewhere.
@@ -68,6 +69,8 @@ done < <(find "$ftgl_build" -type f \( -name '*.so' -o -perm -u+x \) ! -path '*/
 ((checked > 0)) || fail "no binary of $ftgl_build needs libftgl"
 echo "$checked binaries load FTGL 2.1.3 from $ftgl_lib"
 
+scripts/check-symbol-versions.sh "$ftgl_build/plugin/libkestdialhudelement.so"
+
 step "The test suite on FTGL 2.1.3"
 ctest --test-dir "$ftgl_build" --output-on-failure -j2
 
@@ -95,6 +98,7 @@ needed=$(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | tr '\n'
 [[ $needed != *Qt5* ]] || fail "$plugin needs Qt 5: \"$needed\""
 expect_loaded "$plugin" libQtCore.so.4 "$deps/qt-4.8.6/lib"
 expect_loaded "$plugin" libftgl.so.2 "$ftgl_lib"
+scripts/check-symbol-versions.sh "$plugin"
 
 step "Drawing the Qt 4 plug-in in hudhost"
 hudhost="$build_dir/standin_host/hudhost"

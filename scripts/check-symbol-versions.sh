@@ -33,7 +33,7 @@ for plugin in "$@"; do
     echo "check-symbol-versions: $plugin imports $name@$version, newer than the oldest host's platform has" >&2
     failed=1
   done <<<"$imports"
-  versions=$(awk '{ print $1 }' <<<"$imports" | sort -uV | tr '\n' ' ')
+  versions=$(awk '{ print $1 }' <<<"$imports" | sort -uV | paste -sd ' ')
   if ((failed)); then
     status=1
   else

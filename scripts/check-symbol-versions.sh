@@ -6,6 +6,10 @@
 #   Qt_5 or Qt_6 themselves, never a minor release's tag such as Qt_5.15, which refuses an older
 #   Qt of the same major version (Qt 4 versions no symbols).
 # Any other version fails too. Reads the imports with objdump -T; names every symbol that fails.
+# CI runs it on every plug-in it builds for a host, not on the instrumented ones of the sanitizer
+# and fuzzing builds: those need the sanitizers' runtimes, which no host has, and instrumented,
+# GCC 12 no longer proves a vector's growth within bounds, so the plug-in imports libstdc++'s
+# std::__throw_bad_array_new_length (GLIBCXX_3.4.29), which the uninstrumented ones never call.
 # Usage: scripts/check-symbol-versions.sh PLUGIN...
 set -euo pipefail
 export LC_ALL=C

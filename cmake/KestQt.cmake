@@ -1,32 +1,45 @@
 # The host's Qt Core, which the plug-in shares with the host process: MotionBuilder 2016 runs
-# Qt 4.8, 2017 and later run Qt 5. Built against a host SDK (ORSDK_ROOT), the plug-in takes the
-# Qt of that SDK's release, read from the namespace in its fbsdk/fbversion.h; KEST_QT_MAJOR
-# overrides that. The stand-in build (no ORSDK_ROOT), whose host program and tests use Qt 5,
-# takes Qt 5. Qt 6 is not offered: its headers need C++17, and plug-ins of these hosts are C++11.
+# Qt 4.8, 2017 to 2024 run Qt 5, 2025 and later run Qt 6. Built against a host SDK (ORSDK_ROOT),
+# the plug-in takes the Qt of that SDK's release (kest_sdk_release, KestSdkReleases.cmake); KEST_QT_MAJOR overrides
+# that. The stand-in build (no ORSDK_ROOT) takes Qt 5 unless told 6: its host program links no
+# Qt, and its tests link the plug-in's.
+#
+# The plug-in's C++ standard follows: C++17 with Qt 6, whose headers need it, and against an SDK
+# of 2024 or later, whose hosts build their plug-ins as C++17; C++11 otherwise, the standard of
+# the older hosts' compilers. KEST_PLUGIN_CXX_STANDARD holds it for plugin/.
 #
 # The rest of the build names the chosen Qt's Core library kest_qt_core and its resource
 # compiler KEST_RCC, which kest_resource_bundle runs.
-set(KEST_QT_MAJOR "" CACHE STRING "Major version of the host's Qt: 4 or 5; empty follows the SDK's release")
-set_property(CACHE KEST_QT_MAJOR PROPERTY STRINGS "" 5 4)
+set(KEST_QT_MAJOR "" CACHE STRING "Major version of the host's Qt: 4, 5 or 6; empty follows the SDK's release")
+set_property(CACHE KEST_QT_MAJOR PROPERTY STRINGS "" 6 5 4)
 
-# kest_sdk_release(include_dir out_var): the year of the SDK release whose headers are in
-# include_dir (2016, 2017, ...), from the namespace that fbsdk/fbversion.h defines; empty when
-# the header does not say.
-function(kest_sdk_release include_dir out_var)
-  set(release "")
-  set(version_header "${include_dir}/fbsdk/fbversion.h")
-  if(EXISTS "${version_header}")
-    file(STRINGS "${version_header}" namespace_lines REGEX "#[ \t]*define[ \t]+FBSDKNamespace[ \t]+ORSDK[0-9]+")
-    if(namespace_lines MATCHES "ORSDK([0-9]+)")
-      set(release "${CMAKE_MATCH_1}")
-    endif()
+# KEST_SDK_RELEASE: the release of the SDK the plug-in is built against, which KestPluginRelease
+# names the install after; empty for an SDK install that does not say.
+if(ORSDK_ROOT)
+  kest_sdk_release("${ORSDK_ROOT}" KEST_SDK_RELEASE kest_release_source)
+  set(kest_release "${KEST_SDK_RELEASE}")
+  if(NOT kest_release STREQUAL "")
+    message(STATUS "SDK release: ${kest_release}, read from ${kest_release_source}")
+    set(kest_release_reason "the SDK of ${kest_release}")
+  elseif(KEST_QT_MAJOR STREQUAL "")
+    message(FATAL_ERROR "Cannot tell the SDK's release from ${ORSDK_ROOT}: no year in PRODUCT_VERSION.txt "
+                        "there, and no FBSDKNamespace ORSDK<year> in include/fbsdk/fbversion.h, so cannot "
+                        "tell which Qt the host runs. Set KEST_QT_MAJOR to 4 (MotionBuilder 2016), "
+                        "5 (2017 to 2024) or 6 (2025 and later).")
+  else()
+    message(STATUS "SDK release: unknown (neither ${ORSDK_ROOT}/PRODUCT_VERSION.txt nor "
+                   "include/fbsdk/fbversion.h names it); Qt as KEST_QT_MAJOR says")
+    set(kest_release_reason "an SDK of unknown release")
   endif()
-  set(${out_var} "${release}" PARENT_SCOPE)
-endfunction()
+else()
+  set(KEST_SDK_RELEASE "${KEST_STANDIN_SDK_VERSION}")
+  set(kest_release "${KEST_SDK_RELEASE}")
+  set(kest_release_reason "the stand-in SDK of ${kest_release}")
+endif()
 
 if(NOT ORSDK_ROOT AND KEST_QT_MAJOR STREQUAL "4")
-  message(FATAL_ERROR "The stand-in SDK's build (no ORSDK_ROOT) links its host program and tests with "
-                      "Qt 5, so the plug-in there takes Qt 5 too: leave KEST_QT_MAJOR empty or 5")
+  message(FATAL_ERROR "The stand-in SDK's build (no ORSDK_ROOT) links its tests with the plug-in's Qt, "
+                      "which Debian has as Qt 5 and 6 only: leave KEST_QT_MAJOR empty, or set it to 5 or 6")
 elseif(NOT KEST_QT_MAJOR STREQUAL "")
   set(kest_qt_major "${KEST_QT_MAJOR}")
   set(kest_qt_reason "KEST_QT_MAJOR")
@@ -34,21 +47,29 @@ elseif(NOT ORSDK_ROOT)
   set(kest_qt_major 5)
   set(kest_qt_reason "the stand-in SDK's build")
 else()
-  kest_sdk_release("${ORSDK_INCLUDE_DIR}" kest_sdk_release)
-  if(kest_sdk_release STREQUAL "")
-    message(FATAL_ERROR "Cannot tell the SDK's release from ${ORSDK_INCLUDE_DIR}/fbsdk/fbversion.h (no "
-                        "FBSDKNamespace ORSDK<year> there), so cannot tell which Qt the host runs. "
-                        "Set KEST_QT_MAJOR to 4 (MotionBuilder 2016) or 5 (2017 and later).")
-  endif()
-  if(kest_sdk_release LESS 2017)
+  if(kest_release LESS 2017)
     set(kest_qt_major 4)
-  else()
+  elseif(kest_release LESS 2025)
     set(kest_qt_major 5)
+  else()
+    set(kest_qt_major 6)
   endif()
-  set(kest_qt_reason "the SDK of ${kest_sdk_release} (${ORSDK_INCLUDE_DIR}/fbsdk/fbversion.h)")
+  set(kest_qt_reason "${kest_release_reason}")
 endif()
 
-if(kest_qt_major STREQUAL "5")
+if(kest_qt_major STREQUAL "6")
+  find_package(Qt6 COMPONENTS Core)
+  if(NOT Qt6Core_FOUND)
+    message(FATAL_ERROR "Qt 6 Core not found, which ${kest_qt_reason} needs: install the host's Qt 6 "
+                        "development files (Debian: qt6-base-dev) or point Qt6_DIR at its lib/cmake/Qt6.")
+  endif()
+  add_library(kest_qt_core INTERFACE)
+  target_link_libraries(kest_qt_core INTERFACE Qt6::Core)
+  set(KEST_RCC Qt6::rcc)
+  set(kest_rcc_name_option --name)
+  set(kest_rcc_options --format-version 1 --no-compress)
+  set(kest_qt_version "${Qt6Core_VERSION}")
+elseif(kest_qt_major STREQUAL "5")
   find_package(Qt5 COMPONENTS Core)
   if(NOT Qt5Core_FOUND)
     message(FATAL_ERROR "Qt 5 Core not found, which ${kest_qt_reason} needs: install the host's Qt 5 "
@@ -65,8 +86,8 @@ elseif(kest_qt_major STREQUAL "4")
   if(NOT Qt4_FOUND)
     message(FATAL_ERROR "Qt 4.8 Core not found, which ${kest_qt_reason} needs: the host runs Qt 4.8, "
                         "and the plug-in must link the same Qt. Install Qt 4.8's development files and "
-                        "point QT_QMAKE_EXECUTABLE at its qmake, or set KEST_QT_MAJOR to 5 for a host "
-                        "that runs Qt 5.")
+                        "point QT_QMAKE_EXECUTABLE at its qmake, or set KEST_QT_MAJOR to 5 or 6 for a "
+                        "host that runs Qt 5 or 6.")
   endif()
   add_library(kest_qt_core INTERFACE)
   target_link_libraries(kest_qt_core INTERFACE Qt4::QtCore)
@@ -76,10 +97,27 @@ elseif(kest_qt_major STREQUAL "4")
   set(kest_rcc_options -no-compress)
   set(kest_qt_version "${QTVERSION}")
 else()
-  message(FATAL_ERROR "KEST_QT_MAJOR is \"${KEST_QT_MAJOR}\"; set it to 4 or 5, the Qt of the host, or "
-                      "leave it empty to follow the SDK's release")
+  message(FATAL_ERROR "KEST_QT_MAJOR is \"${KEST_QT_MAJOR}\"; set it to 4, 5 or 6, the Qt of the host, "
+                      "or leave it empty to follow the SDK's release")
 endif()
 message(STATUS "Qt: ${kest_qt_version} Core, chosen by ${kest_qt_reason}")
+# Qt 5 and 6 tag every binary built against them with the symbol version of their minor release
+# (qt_version_tag@Qt_5.15, say), so that it refuses to load into an older Qt. The hosts run
+# older minor releases than the Qt built against here (2017 to 2020 run Qt 5.6 to 5.12), and the
+# plug-in uses nothing newer than their Qt, so it asks for the major version's base only.
+target_compile_definitions(kest_qt_core INTERFACE QT_NO_VERSION_TAGGING)
+
+if(kest_qt_major STREQUAL "6")
+  set(KEST_PLUGIN_CXX_STANDARD 17)
+  set(kest_cxx_reason "Qt 6's headers need it")
+elseif(kest_release GREATER_EQUAL 2024)
+  set(KEST_PLUGIN_CXX_STANDARD 17)
+  set(kest_cxx_reason "${kest_release_reason} builds its plug-ins as C++17")
+else()
+  set(KEST_PLUGIN_CXX_STANDARD 11)
+  set(kest_cxx_reason "neither Qt ${kest_qt_major} nor ${kest_release_reason} needs C++17")
+endif()
+message(STATUS "Plug-in: C++${KEST_PLUGIN_CXX_STANDARD}, because ${kest_cxx_reason}")
 
 # kest_resource_bundle(output qrc name files...): compiles the resource description qrc, which
 # lists files, into the C++ source output as the bundle name: format version 1 (no modification

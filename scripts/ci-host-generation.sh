@@ -9,10 +9,12 @@
 #  3. Sweeps the dial widths 1 to 2000 in that build and in the normal one: no width may leave a
 #     GL error, and each width must draw the same pixels in both.
 #  4. Builds the plug-in against the stand-in SDK of 2016 installed as an SDK tree, with Qt 4.8.6
-#     and FTGL 2.1.3: the build must pick Qt 4 by itself, and the plug-in must need libQtCore.so.4
-#     and no Qt 5.
-#  5. Draws that plug-in in the normal build's hudhost, byte-identical to the normal plug-in and
-#     with no Qt 5 loaded, and has it print its font-failure message through Qt 4.
+#     and FTGL 2.1.3: the build must pick Qt 4 by itself, the plug-in must load those two, and
+#     its symbol versions must be the oldest host's (scripts/check-symbol-versions.sh), as must
+#     the plug-in of step 1.
+#  5. Checks that that plug-in needs Qt 4 and no other Qt, draws in the normal build's hudhost
+#     byte-identical to the normal plug-in with no other Qt loaded, and prints its font-failure
+#     message through Qt 4 (scripts/ci-other-qt-plugin.sh).
 # Without the deps folder the stage fails under CI=true and is skipped, saying why, elsewhere.
 set -euo pipefail
 export LC_ALL=C
@@ -69,6 +71,8 @@ done < <(find "$ftgl_build" -type f \( -name '*.so' -o -perm -u+x \) ! -path '*/
 ((checked > 0)) || fail "no binary of $ftgl_build needs libftgl"
 echo "$checked binaries load FTGL 2.1.3 from $ftgl_lib"
 
+scripts/check-symbol-versions.sh "$ftgl_build/plugin/libkestdialhudelement.so"
+
 step "The test suite on FTGL 2.1.3"
 ctest --test-dir "$ftgl_build" --output-on-failure -j2
 
@@ -99,27 +103,10 @@ grep -q "Qt: 4.8.6 Core, chosen by the SDK of 2016" "$work/configure.log" ||
   { cat "$work/configure.log"; fail "the build did not pick Qt 4.8.6 for the SDK of 2016 by itself"; }
 cmake --build "$qt4_build" >/dev/null
 plugin="$qt4_build/plugin/libkestdialhudelement.so"
-needed=$(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | tr '\n' ' ')
-[[ " $needed" == *" libQtCore.so.4 "* ]] || fail "$plugin needs \"$needed\", without libQtCore.so.4"
-[[ $needed != *Qt5* ]] || fail "$plugin needs Qt 5: \"$needed\""
 expect_loaded "$plugin" libQtCore.so.4 "$deps/qt-4.8.6/lib"
 expect_loaded "$plugin" libftgl.so.2 "$ftgl_lib"
+scripts/check-symbol-versions.sh "$plugin"
 
 step "Drawing the Qt 4 plug-in in hudhost"
-hudhost="$build_dir/standin_host/hudhost"
-readelf -d "$hudhost" | grep -q 'NEEDED.*Qt' && fail "$hudhost links Qt"
-dials=("" "--set Value=63.5 --set Label=BOOST --set Spread=1" "--rect 13.25,7.5,151,90 --set Spread=0.5 --set Ticks=20 --set Value=42")
-for dial in "${dials[@]}"; do
-  read -r -a dial_args <<<"$dial"
-  LD_DEBUG=libs "$hudhost" --plugin "$plugin" "${dial_args[@]}" --out "$work/qt4.png" 2>"$work/libs.log"
-  grep -q "libQt5" "$work/libs.log" && fail "hudhost loaded Qt 5 for the Qt 4 plug-in (${dial:-the default dial})"
-  "$hudhost" "${dial_args[@]}" --out "$work/normal.png"
-  cmp -s "$work/qt4.png" "$work/normal.png" || fail "the Qt 4 plug-in draws another dial (${dial:-the default dial})"
-  echo "the same pixels: ${dial:-the default dial}"
-done
-"$build_dir/tests/host_libraries/font_failure_probe" "$plugin" 2>"$work/font-failure.txt" ||
-  { cat "$work/font-failure.txt"; fail "the Qt 4 plug-in created a dial without its fonts"; }
-printf "Couldn't open oratorstd font: 5 \n" | cmp -s - "$work/font-failure.txt" ||
-  { od -c "$work/font-failure.txt"; fail "the Qt 4 plug-in's font-failure message differs"; }
-echo "the font-failure message through Qt 4: \"Couldn't open oratorstd font: 5 \""
+scripts/ci-other-qt-plugin.sh "$plugin" libQtCore.so.4 "$build_dir"
 echo "ci-host-generation: passed"

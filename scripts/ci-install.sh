@@ -2,7 +2,8 @@
 # Checks the install and the package of the normal build (build/ or $KEST_BUILD_DIR): both hold
 # exactly the plug-in and its two font licences in the plug-in folder; the installed plug-in has
 # no RPATH into the build tree, needs only libGL, FTGL, Qt Core, the SDK library and the C and
-# C++ runtime, and loads in hudhost. Both name the one host release the plug-in runs in.
+# C++ runtime, imports no symbol version newer than the oldest host's platform has, and loads in
+# hudhost. Both name the one host release the plug-in runs in.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -37,6 +38,7 @@ rpath=$(sed -n 's/.*(\(RPATH\|RUNPATH\)).*\[\(.*\)\]/\2/p' <<<"$dynamic")
 needed=$(sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' <<<"$dynamic" | sort | tr '\n' ' ')
 expected_needed="libGL.so.1 libQt5Core.so.5 libc.so.6 libfbsdk.so.1 libftgl.so.2 libgcc_s.so.1 libm.so.6 libstdc++.so.6 "
 [[ $needed == "$expected_needed" ]] || fail "the installed plug-in needs \"$needed\", not \"$expected_needed\""
+scripts/check-symbol-versions.sh "$plugin"
 "$build_dir/standin_host/hudhost" --plugin "$plugin" --list | grep -q "KestDialHUDElement  Kest Dial HUD Element" ||
   fail "hudhost does not list the element of the installed plug-in"
 

@@ -5,6 +5,7 @@
 # as errors, into build-sdk<release>/ (or $KEST_SDK_RELEASE_BUILD_DIR) and runs the test suite
 # there. Then it builds the plug-in alone against that release installed as an SDK tree, as a
 # user does (ORSDK_ROOT): the build must choose the host's Qt 5 from the SDK's version header.
+# Both plug-ins may import no symbol version newer than the oldest host's platform has.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
@@ -17,6 +18,7 @@ fail() { echo "ci-sdk-releases: $*" >&2; exit 1; }
 echo "== The project against the stand-in SDK of $release, in $build_dir"
 KEST_BUILD_DIR=$build_dir scripts/build.sh -DKEST_STANDIN_SDK_VERSION="$release"
 ctest --test-dir "$build_dir" --output-on-failure -j2
+scripts/check-symbol-versions.sh "$build_dir/plugin/libkestdialhudelement.so"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,6 +30,7 @@ cmake -S . -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WE
 grep -q "Qt: 5.* Core, chosen by the SDK of $release" "$work/configure.log" ||
   { cat "$work/configure.log"; fail "the build did not choose Qt 5 for the SDK of $release"; }
 cmake --build "$work/build" -j2
+scripts/check-symbol-versions.sh "$work/build/plugin/libkestdialhudelement.so"
 "$build_dir/standin_host/hudhost" --plugin "$work/build/plugin/libkestdialhudelement.so" --list |
   grep -q "KestDialHUDElement  Kest Dial HUD Element" || fail "hudhost does not list the element of the SDK-tree plug-in"
 echo "ci-sdk-releases: passed"

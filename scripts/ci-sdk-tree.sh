@@ -3,11 +3,12 @@
 # SDK of the normal build (release 2016) installed as such a tree: its headers and its library,
 # nothing else. The 2016 SDK's host runs Qt 4, which Debian no longer has: the build must stop
 # and say so, and build with Qt 5 when told to (KEST_QT_MAJOR). Then checks that the plug-in
-# links the SDK library and loads in the normal build's hudhost, where it draws the same dial as
-# the plug-in of the normal build, and that its install names the release, 2016. Last, copies of
-# the tree that say other releases: one of 2020 (namespace ORSDK2019, kernel 20000) must build
-# for 2020, and one of 2024, whose binary interface is not known, configures, but its install is
-# refused, saying why, before it installs anything.
+# links the SDK library, imports no symbol version newer than the oldest host's platform has, and
+# loads in the normal build's hudhost, where it draws the same dial as the plug-in of the normal
+# build, and that its install names the release, 2016. Last, copies of the tree that say other
+# releases: one of 2020 (namespace ORSDK2019, kernel 20000) must build for 2020, and one of 2024,
+# whose binary interface is not known, configures, but its install is refused, saying why, before
+# it installs anything.
 # The normal build is build/ (or $KEST_BUILD_DIR); the SDK-tree build is build-sdktree/ (or
 # $KEST_SDKTREE_BUILD_DIR).
 set -euo pipefail
@@ -54,6 +55,7 @@ grep -qx "ORSDK_LIBRARY:FILEPATH=$work/sdk/lib/libfbsdk.so" "$sdktree_build_dir/
 plugin="$sdktree_build_dir/plugin/libkestdialhudelement.so"
 echo "== Checking $plugin"
 readelf -d "$plugin" | grep -q 'NEEDED.*\[libfbsdk\.so\.1\]' || fail "$plugin does not need libfbsdk.so.1"
+scripts/check-symbol-versions.sh "$plugin"
 hudhost="$build_dir/standin_host/hudhost"
 "$hudhost" --plugin "$plugin" --list | grep -q "KestDialHUDElement  Kest Dial HUD Element" ||
   fail "hudhost does not list the element of $plugin"

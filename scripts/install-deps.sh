@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config            # toolchain
-  qtbase5-dev                                 # Qt Core and its resource compiler
+  qtbase5-dev qt6-base-dev                    # Qt 5 and Qt 6 Core and their resource compilers
   libftgl-dev libfreetype-dev                 # texture fonts
   libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0   # OpenGL, headless through EGL on Mesa
   libstb-dev                                  # PNG writing and reading

@@ -9,6 +9,8 @@
 #     built against the host's own headers links against it;
 #  3. loads the plug-in in that release's hudhost and draws a dial, which must be the same pixels
 #     in every release.
+# Each release's plug-in must also keep to the oldest host platform's symbol versions
+# (scripts/check-symbol-versions.sh).
 # The facts are read from ../shared/host-abi (or $KEST_HOST_ABI_DIR), never copied here. Without
 # them the stage fails under CI=true and is skipped, saying why, elsewhere.
 set -euo pipefail
@@ -37,6 +39,7 @@ for release in "${releases[@]}"; do
   cmake --build "$build_dir" -j2 --target fbsdk kestdialhudelement hudhost >/dev/null
   plugin=$build_dir/plugin/libkestdialhudelement.so
   library=$build_dir/standin_sdk/libfbsdk.so.1
+  scripts/check-symbol-versions.sh "$plugin"
 
   "$facts_dir/measure/measure.sh" "$release" "$plugin" standin_sdk/include "$build_dir/standin_sdk/include" \
     >"$work/$release.txt"

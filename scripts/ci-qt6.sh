@@ -43,9 +43,12 @@ cmake --install "$qt6_build" --component sdk --prefix "$sdk" >/dev/null
 mkdir -p "$host/bin/linux_64"
 mv "$sdk/lib/"libfbsdk.so* "$host/bin/linux_64/"
 rmdir "$sdk/lib"
-# The tree stands for a host's own SDK, which installs for the release it says: without the
-# stand-in's marker, whose trees install only for the releases it presents.
-sed -i '/FBSDK_STANDIN_YEAR/d' "$sdk/include/fbsdk/fbversion.h"
+# The tree stands for a host's own SDK, which installs for the release it says, where a tree of
+# the stand-in installs only for the releases whose binary interface it presents. So its
+# fbversion.h loses the stand-in's marker, and the compiler is given the marker's release
+# instead, which picks the declarations of 2023 in the stand-in's headers.
+sed -i '/define FBSDK_STANDIN_YEAR/d' "$sdk/include/fbsdk/fbversion.h"
+export CXXFLAGS="-DFBSDK_STANDIN_YEAR=2023"
 configure() {
   cmake -S . -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
     -DORSDK_ROOT="$sdk" >"$work/configure.log" 2>&1

@@ -241,16 +241,11 @@ template <class... tArgs> std::string Call(GlFunction pFunction, tArgs... pArgs)
 std::vector<std::string> Outline(const DialRecording& pDraw, const Dial& pDial)
 {
     std::vector<std::string> lOutline;
-    std::size_t lText = 0;
-    for (std::size_t i = 0; i <= pDraw.raw.calls.size(); ++i) {
-        for (; lText < pDraw.raw.renders.size() && pDraw.raw.renders[lText].atCall == i; ++lText) {
-            const TextRender& lRender = pDraw.raw.renders[lText];
-            lOutline.push_back(std::string(FaceName(pDial, lRender.face)) + " \"" + lRender.text + "\"");
-        }
-        if (i == pDraw.raw.calls.size()) break;
-        const GlCall& lCall = pDraw.raw.calls[i];
-        if (!lCall.byFtgl && lCall.function != GlFunction::Color4f && lCall.function != GlFunction::Vertex2f)
-            lOutline.push_back(Describe(lCall));
+    for (const DrawStep& lStep : ElementSteps(pDraw.raw)) {
+        if (lStep.render)
+            lOutline.push_back(std::string(FaceName(pDial, lStep.render->face)) + " \"" + lStep.render->text + "\"");
+        else if (lStep.call->function != GlFunction::Color4f && lStep.call->function != GlFunction::Vertex2f)
+            lOutline.push_back(Describe(*lStep.call));
     }
     return lOutline;
 }

@@ -75,6 +75,18 @@ const char* FaceName(const Dial& pDial, const FTFont* pFace)
                                          : "other";
 }
 
+std::vector<DrawStep> ElementSteps(const Recording& pDraw)
+{
+    std::vector<DrawStep> lSteps;
+    std::size_t lRender = 0;
+    for (std::size_t i = 0; i <= pDraw.calls.size(); ++i) {
+        for (; lRender < pDraw.renders.size() && pDraw.renders[lRender].atCall == i; ++lRender)
+            lSteps.push_back({nullptr, &pDraw.renders[lRender]});
+        if (i < pDraw.calls.size() && !pDraw.calls[i].byFtgl) lSteps.push_back({&pDraw.calls[i], nullptr});
+    }
+    return lSteps;
+}
+
 DialRecording RecordShapes(Dial& pDial, FBHUDElement::Rect pRect)
 {
     DialRecording lDraw;

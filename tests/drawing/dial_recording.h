@@ -37,6 +37,17 @@ struct DialRecording {
     std::vector<TextMeasure> scaleMeasures, readoutMeasures, labelMeasures;
 };
 
+//! One step of a draw in the order the element made it: one of its own GL calls or one text it
+//! rendered.
+struct DrawStep {
+    const GlCall* call = nullptr;        //!< null for a text
+    const TextRender* render = nullptr;  //!< null for a call
+};
+
+//! The element's own GL calls in pDraw (FTGL's left out) and, in their places among them, the
+//! texts it rendered.
+std::vector<DrawStep> ElementSteps(const Recording& pDraw);
+
 //! Which of pDial's faces pFace is: "scale", "readout", "label", or "other".
 const char* FaceName(const Dial& pDial, const FTFont* pFace);
 

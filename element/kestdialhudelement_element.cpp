@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <new>
+#include <utility>
 
 FBClassImplementation(KestDialHUDElement);
 
@@ -23,15 +23,8 @@ namespace {
 const double kPi = 3.141592653589793;
 const double kTwoPi = 6.283185307179586;
 const double kStartRadius = 100.0;
-const unsigned int kFontResolution = 72;
 const int kRenderAll = 0xffff;
 const char* const kTemplateText = "000.0";
-
-//! Largest point size handed to a face: the readout of a dial 1,280 pixels wide, larger than
-//! any HUD text needs. FTGL sizes each face's atlas for every glyph of its font, so the atlas
-//! grows with the square of the size: at this cap the three faces hold about 20 MiB of
-//! textures, where a radius of a million pixels would otherwise ask for gigabytes.
-const unsigned int kMaxFaceSize = 128;
 
 //! Most marks (or labels) that one scale pass draws: enough for 1,000 ticks and the marks past
 //! the end angle, far more than a legible dial shows. It bounds a draw whatever "Ticks" holds.
@@ -51,68 +44,6 @@ int TruncatedInt(double pValue)
     if (pValue >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     return static_cast<int>(pValue);
 }
-
-//! Face point size for a size in pixels: truncated toward zero; NaN and sizes below 1 give 0,
-//! sizes above kMaxFaceSize give kMaxFaceSize.
-unsigned int FacePointSize(double pSize)
-{
-    if (!(pSize >= 1.0)) return 0;
-    if (pSize >= static_cast<double>(kMaxFaceSize)) return kMaxFaceSize;
-    return static_cast<unsigned int>(pSize);
-}
-
-//! Sizes a face; FTGL drops and re-rasterises every glyph on each FaceSize call, even for an
-//! unchanged size, so a face already at the size is left alone.
-void SetFaceSize(FTFont& pFace, unsigned int pSize)
-{
-    if (pFace.FaceSize() != pSize) pFace.FaceSize(pSize, kFontResolution);
-}
-
-//! The point sizes of the three faces for one radius.
-struct FaceSizes {
-    unsigned int mReadout;
-    unsigned int mScale;
-    unsigned int mLabel;
-};
-
-FaceSizes FaceSizesFor(double pRadius)
-{
-    const FaceSizes lSizes = {FacePointSize(pRadius / 5.0), FacePointSize(pRadius / 12.0),
-                              FacePointSize(pRadius * 0.125)};
-    return lSizes;
-}
-
-bool HasSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
-           pFaces.mLabel->FaceSize() == pSizes.mLabel;
-}
-
-void SetFaceSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    SetFaceSize(*pFaces.mReadout, pSizes.mReadout);
-    SetFaceSize(*pFaces.mScale, pSizes.mScale);
-    SetFaceSize(*pFaces.mLabel, pSizes.mLabel);
-}
-
-//! The index of the set of pSizes among pCount sets; -1 when none has them.
-int IndexOfSizes(const KestFaceSet* pSets, int pCount, const FaceSizes& pSizes)
-{
-    for (int i = 0; i < pCount; ++i)
-        if (HasSizes(pSets[i], pSizes)) return i;
-    return -1;
-}
-
-std::size_t TextureBytes(const KestFaceSet& pFaces)
-{
-    return pFaces.mReadout->AtlasBytes() + pFaces.mScale->AtlasBytes() + pFaces.mLabel->AtlasBytes();
-}
-
-//! Before faces are sized for new sizes, the least recently used kept sets are dropped until the
-//! sets that stay, the current one among them, hold at most this much glyph texture memory. One
-//! set holds 288 KiB at radius 100 and at most about 20 MiB (all three faces at kMaxFaceSize), so
-//! an element holds at most about three of the largest sets.
-const std::size_t kMaxKeptTextureBytes = 40UL * 1024UL * 1024UL;
 
 //! Half a pixel measure, in whole pixels: texts are placed at whole-pixel offsets.
 int Half(int pMeasure) { return pMeasure / 2; }
@@ -176,40 +107,22 @@ void PostFontFailure(const char* pLiteral, int pErrorCode)
     KestPostDebugMessage(lLine);
 }
 
-//! Reads a whole font resource into a new heap buffer of exactly its size; null, after the
+//! Reads a whole font resource into a new heap buffer of exactly its size; none, after the
 //! debug message, when it does not open.
-unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, unsigned long& pSize)
+KestFontData ReadFontResource(const char* pPath, const char* pFailureLiteral)
 {
+    KestFontData lFont;
     QFile lFile(QString::fromLatin1(pPath));
     if (!lFile.open(QIODevice::ReadOnly)) {
         PostFontFailure(pFailureLiteral, static_cast<int>(lFile.error()));
-        return nullptr;
+        return lFont;
     }
     const QByteArray lBytes = lFile.readAll();
-    pSize = static_cast<unsigned long>(lBytes.size());
-    unsigned char* lData = new unsigned char[pSize];
-    std::memcpy(lData, lBytes.constData(), pSize);
+    lFont.mSize = static_cast<unsigned long>(lBytes.size());
+    lFont.mBytes.reset(new unsigned char[lFont.mSize]);
+    std::memcpy(lFont.mBytes.get(), lBytes.constData(), lFont.mSize);
     lFile.close();
-    return lData;
-}
-
-void DeleteFace(KestTextureFace*& pFace)
-{
-    delete pFace;
-    pFace = nullptr;
-}
-
-void DeleteFaces(KestFaceSet& pFaces)
-{
-    DeleteFace(pFaces.mReadout);
-    DeleteFace(pFaces.mScale);
-    DeleteFace(pFaces.mLabel);
-}
-
-void DeleteBuffer(unsigned char*& pBuffer)
-{
-    delete[] pBuffer;
-    pBuffer = nullptr;
+    return lFont;
 }
 
 //! Visits a scale pass's angles: the first, then each one step further, in single precision,
@@ -276,13 +189,7 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mScaleFont(nullptr)
     , mLabelFont(nullptr)
     , mTextSize(0)
-    , mOratorFontData(nullptr)
-    , mArialFontData(nullptr)
-    , mOratorFontSize(0)
-    , mArialFontSize(0)
-    , mKeptFaces()
-    , mKeptFaceCount(0)
-    , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFaces(); }, this)
+    , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFonts(); }, this)
     , mRadius(0.0)
     , mCenterX(0.0)
     , mCenterY(0.0)
@@ -324,57 +231,27 @@ bool KestDialHUDElement::FBCreate()
     return LoadFonts();
 }
 
+// A font that does not open leaves the element without fonts; so does a failure to allocate,
+// which goes on to the caller.
 bool KestDialHUDElement::LoadFonts()
 {
-    try {
-        mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", mOratorFontSize);
-        if (!mOratorFontData) return false;
-        mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", mArialFontSize);
-        if (!mArialFontData) {
-            // The element is deleted without FBDestroy after a failed creation: release now.
-            ReleaseFonts();
-            return false;
-        }
-        UseFaces(NewFaces());
-        mExitRelease.Enroll();
-        ResizeText();
-        return true;
-    } catch (const std::bad_alloc&) {
-        ReleaseFonts();
-        throw;
-    }
+    KestFontData lOrator = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:");
+    if (!lOrator.mBytes) return false;
+    KestFontData lArial = ReadFontResource(kArialResource, "Couldn't open arial font:");
+    if (!lArial.mBytes) return false;
+    mFaceCache.Open(std::move(lOrator), std::move(lArial));
+    UseFaces(mFaceCache.Current());
+    mExitRelease.Enroll();
+    ResizeText();
+    return true;
 }
 
+//! Deletes the faces, current and kept, then the fonts; the element then draws nothing.
 void KestDialHUDElement::ReleaseFonts()
 {
-    ReleaseFaces();
-    DeleteBuffer(mOratorFontData);
-    DeleteBuffer(mArialFontData);
-}
-
-//! Deletes the current and the kept faces; the element then draws nothing.
-void KestDialHUDElement::ReleaseFaces()
-{
-    DeleteFace(mReadoutFont);
-    DeleteFace(mScaleFont);
-    DeleteFace(mLabelFont);
-    while (mKeptFaceCount > 0) DeleteFaces(mKeptFaces[--mKeptFaceCount]);
+    mFaceCache.Release();
+    UseFaces(mFaceCache.Current());
     mExitRelease.Withdraw();
-}
-
-//! Three new faces over the element's font buffers, not yet sized.
-KestFaceSet KestDialHUDElement::NewFaces() const
-{
-    KestFaceSet lFaces = {nullptr, nullptr, nullptr};
-    try {
-        lFaces.mReadout = new KestTextureFace(mOratorFontData, mOratorFontSize);
-        lFaces.mScale = new KestTextureFace(mArialFontData, mArialFontSize);
-        lFaces.mLabel = new KestTextureFace(mArialFontData, mArialFontSize);
-    } catch (const std::bad_alloc&) {
-        DeleteFaces(lFaces);
-        throw;
-    }
-    return lFaces;
 }
 
 void KestDialHUDElement::FBDestroy()
@@ -383,29 +260,11 @@ void KestDialHUDElement::FBDestroy()
     FBComponent::FBDestroy();
 }
 
-// A viewer of several panes draws the element at a few radii in every frame. Re-sizing the faces
-// for each would make FTGL drop, rasterise and upload every glyph again, so the faces of recent
-// sizes are kept. Faces that hold no glyph textures yet have nothing worth keeping and are
-// re-sized where they are.
+//! Makes faces sized for mRadius current and records the radius in mTextSize.
 void KestDialHUDElement::ResizeText()
 {
-    const FaceSizes lSizes = FaceSizesFor(mRadius);
-    if (!HasSizes(CurrentFaces(), lSizes)) {
-        const int lKept = IndexOfSizes(mKeptFaces, mKeptFaceCount, lSizes);
-        if (lKept >= 0) {
-            UseKeptFaces(lKept);
-        } else {
-            if (TextureBytes(CurrentFaces()) > 0) KeepCurrentFaces();
-            SetFaceSizes(CurrentFaces(), lSizes);
-        }
-    }
+    UseFaces(mFaceCache.UseSizesFor(mRadius));
     mTextSize = TruncatedInt(mRadius);
-}
-
-KestFaceSet KestDialHUDElement::CurrentFaces() const
-{
-    const KestFaceSet lFaces = {mReadoutFont, mScaleFont, mLabelFont};
-    return lFaces;
 }
 
 void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
@@ -413,52 +272,6 @@ void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
     mReadoutFont = pFaces.mReadout;
     mScaleFont = pFaces.mScale;
     mLabelFont = pFaces.mLabel;
-}
-
-//! Makes the kept set at pIndex current and keeps the current one first.
-void KestDialHUDElement::UseKeptFaces(int pIndex)
-{
-    const KestFaceSet lKept = mKeptFaces[pIndex];
-    KeepCurrentFacesFirst(pIndex);
-    UseFaces(lKept);
-}
-
-//! Keeps the current faces first and makes faces free for new sizes current: a set dropped from
-//! the kept ones, else new faces.
-void KestDialHUDElement::KeepCurrentFaces()
-{
-    KestFaceSet lFree = TakeDroppedFaces();
-    if (!lFree.mReadout) lFree = NewFaces();
-    KeepCurrentFacesFirst(mKeptFaceCount);
-    ++mKeptFaceCount;
-    UseFaces(lFree);
-}
-
-//! Moves the kept sets before pEnd one place on and puts the current faces in the first place.
-void KestDialHUDElement::KeepCurrentFacesFirst(int pEnd)
-{
-    for (int i = pEnd; i > 0; --i) mKeptFaces[i] = mKeptFaces[i - 1];
-    mKeptFaces[0] = CurrentFaces();
-}
-
-//! Drops the least recently used kept sets while there is no room for the current faces among
-//! them, or while they hold, with the current faces, more than kMaxKeptTextureBytes. Returns the
-//! last set dropped, for re-sizing (the others are deleted), or no faces when none was.
-KestFaceSet KestDialHUDElement::TakeDroppedFaces()
-{
-    KestFaceSet lDropped = {nullptr, nullptr, nullptr};
-    while (mKeptFaceCount > 0 && (mKeptFaceCount == kMaxKeptFaceSets || HeldTextureBytes() > kMaxKeptTextureBytes)) {
-        DeleteFaces(lDropped);
-        lDropped = mKeptFaces[--mKeptFaceCount];
-    }
-    return lDropped;
-}
-
-std::size_t KestDialHUDElement::HeldTextureBytes() const
-{
-    std::size_t lBytes = TextureBytes(CurrentFaces());
-    for (int i = 0; i < mKeptFaceCount; ++i) lBytes += TextureBytes(mKeptFaces[i]);
-    return lBytes;
 }
 
 ////////////////////////////////////////////////////////////////////////////////

@@ -238,12 +238,12 @@ template <class... tArgs> std::string Call(GlFunction pFunction, tArgs... pArgs)
 
 //! The element's own calls without colours and vertices, with its texts where it drew them
 //! (face and text): the frame and the order of the passes.
-std::vector<std::string> Outline(const DialRecording& pDraw, const Dial& pDial)
+std::vector<std::string> Outline(const DialRecording& pDraw)
 {
     std::vector<std::string> lOutline;
     for (const DrawStep& lStep : ElementSteps(pDraw.raw)) {
         if (lStep.render)
-            lOutline.push_back(std::string(FaceName(pDial, lStep.render->face)) + " \"" + lStep.render->text + "\"");
+            lOutline.push_back(std::string(FaceName(pDraw, lStep.render->face)) + " \"" + lStep.render->text + "\"");
         else if (lStep.call->function != GlFunction::Color4f && lStep.call->function != GlFunction::Vertex2f)
             lOutline.push_back(Describe(*lStep.call));
     }
@@ -269,9 +269,7 @@ TEST(DialRecording, InterposesTheElementsAndFtglsCalls)
 
 TEST(DialDraw, FramesThePassesInOrder)
 {
-    TestDial lDial;
-    ASSERT_TRUE(lDial);
-    const DialRecording lDraw = RecordShapes(lDial);
+    const DialRecording lDraw = RecordWith({});
     using F = GlFunction;
     std::vector<std::string> lExpected = {
         Call(F::GetIntegerv, GL_VIEWPORT),
@@ -293,7 +291,7 @@ TEST(DialDraw, FramesThePassesInOrder)
              Call(F::Begin, GL_LINES), Call(F::End), Call(F::Begin, GL_POLYGON), Call(F::End),  // needle, hub
              Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix), Call(F::PopAttrib)})
         lExpected.push_back(lStep);
-    EXPECT_EQ(Outline(lDraw, lDial), lExpected);
+    EXPECT_EQ(Outline(lDraw), lExpected);
 }
 
 TEST(DialDraw, DefaultFaceAndRim)

@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 
+#include <map>
 #include <vector>
 
 namespace kesttest {
@@ -35,6 +36,7 @@ struct DialRecording {
     // Texts by the face that drew or measured them.
     std::vector<TextRender> scaleLabels, readouts, labels;
     std::vector<TextMeasure> scaleMeasures, readoutMeasures, labelMeasures;
+    std::map<const FTFont*, const char*> faceNames;  //!< of the faces that drew or measured texts
 };
 
 //! One step of a draw in the order the element made it: one of its own GL calls or one text it
@@ -48,8 +50,10 @@ struct DrawStep {
 //! texts it rendered.
 std::vector<DrawStep> ElementSteps(const Recording& pDraw);
 
-//! Which of pDial's faces pFace is: "scale", "readout", "label", or "other".
-const char* FaceName(const Dial& pDial, const FTFont* pFace);
+//! Which of the dial's faces pFace is, told by the point size that each is given for the drawn
+//! radius: "scale", "readout", "label", or "other" (a face sized for another radius). Radii of 24
+//! to 639 give the three faces sizes of their own.
+const char* FaceName(const DialRecording& pDraw, const FTFont* pFace);
 
 //! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording
 //! that overflowed or holds other than seven primitives fails the test.

@@ -63,9 +63,9 @@ std::string Exact(double pValue)
 
 std::string Exact(const FTPoint& pPoint) { return Exact(pPoint.X()) + Exact(pPoint.Y()) + Exact(pPoint.Z()); }
 
-std::string RenderText(const Dial& pDial, const TextRender& pRender)
+std::string RenderText(const DialRecording& pDraw, const TextRender& pRender)
 {
-    std::string lText = std::string("render ") + FaceName(pDial, pRender.face) + " \"" + pRender.text + "\" " +
+    std::string lText = std::string("render ") + FaceName(pDraw, pRender.face) + " \"" + pRender.text + "\" " +
                         std::to_string(pRender.length) + Exact(pRender.position) + Exact(pRender.spacing) + " " +
                         std::to_string(pRender.renderMode);
     for (const float lComponent : pRender.colour) lText += Exact(static_cast<double>(lComponent));
@@ -84,13 +84,13 @@ std::string CallText(const GlCall& pCall)
 //! then the texts it measured. FTGL's own GL calls follow from the texts it is given, but are left
 //! out: without a context FTGL never gets texture names or limits, so its binds and uploads vary
 //! from one process to the next.
-std::string StreamText(const Dial& pDial, const Recording& pDraw)
+std::string StreamText(const DialRecording& pDraw)
 {
     std::string lText;
-    for (const DrawStep& lStep : ElementSteps(pDraw))
-        lText += lStep.call ? CallText(*lStep.call) : RenderText(pDial, *lStep.render);
-    for (const TextMeasure& lMeasure : pDraw.measures)
-        lText += std::string("measure ") + FaceName(pDial, lMeasure.face) + " \"" + lMeasure.text + "\" " +
+    for (const DrawStep& lStep : ElementSteps(pDraw.raw))
+        lText += lStep.call ? CallText(*lStep.call) : RenderText(pDraw, *lStep.render);
+    for (const TextMeasure& lMeasure : pDraw.raw.measures)
+        lText += std::string("measure ") + FaceName(pDraw, lMeasure.face) + " \"" + lMeasure.text + "\" " +
                  std::to_string(lMeasure.length) + Exact(lMeasure.position) + Exact(lMeasure.spacing) + "\n";
     return lText;
 }
@@ -103,7 +103,7 @@ std::string StreamOf(const StreamCase& pCase)
     for (const auto& [lProperty, lValue] : pCase.settings) lDial.Set(lProperty, lValue);
     const DialRecording lFirst = RecordShapes(lDial, pCase.rect);
     const DialRecording lSteady = RecordShapes(lDial, pCase.rect);
-    return StreamText(lDial, lFirst.raw) + "steady\n" + StreamText(lDial, lSteady.raw);
+    return StreamText(lFirst) + "steady\n" + StreamText(lSteady);
 }
 
 std::vector<std::string> Lines(const std::string& pText)

@@ -20,23 +20,11 @@ public:
     void DrawElement(FBViewingOptions* pViewingOptions, FBHUDElement::Rect& pRect) override;
 
 private:
-    struct Scale;
-
     bool LoadFonts();
     void ReleaseFonts();
     void ResizeText();
     void UseFaces(const KestFaceSet& pFaces);
     void Layout(const FBHUDElement::Rect& pRect);
-    void DrawFace(const FBColorAndAlpha& pMask) const;
-    void DrawMajorMarks(const Scale& pScale) const;
-    void DrawScaleLabels(const Scale& pScale) const;
-    void DrawMinorMarks(const Scale& pScale) const;
-    void DrawRim() const;
-    void DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const;
-    void DrawLabel(const FBColorAndAlpha& pFont);
-    void DrawNeedle(const Scale& pScale);
-    void DrawHub(const FBColorAndAlpha& pMask) const;
-    const char* LabelText() const;
 
     FBSystem mSystem;
     KestFaceCache mFaceCache;       //!< owns the fonts and the faces below

@@ -33,7 +33,7 @@ constexpr std::size_t kShownDifferences = 5;
 
 struct StreamCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> settings;
+    std::vector<Setting> settings;
     FBHUDElement::Rect rect;
 };
 
@@ -100,7 +100,7 @@ std::string StreamOf(const StreamCase& pCase)
 {
     TestDial lDial;
     if (!lDial) return {};
-    for (const auto& [lProperty, lValue] : pCase.settings) lDial.Set(lProperty, lValue);
+    for (const Setting& lSetting : pCase.settings) lDial.Set(lSetting.property, lSetting.text);
     const DialRecording lFirst = RecordShapes(lDial, pCase.rect);
     const DialRecording lSteady = RecordShapes(lDial, pCase.rect);
     return StreamText(lFirst) + "steady\n" + StreamText(lSteady);

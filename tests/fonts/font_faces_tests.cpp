@@ -4,7 +4,7 @@
 // is linked in, so its bundle is registered from the start and its class is in the registry;
 // elements are made through the registered creation function, as the host makes them.
 
-#include "kestdialhudelement_element.h"
+#include "dial_session.h"
 #include "kestdialhudelement_face.h"
 #include "kestdialhudelement_face_cache.h"
 #include "offscreen_gl.h"
@@ -57,14 +57,13 @@ FaceSizes SizesOf(const KestFaceSet& pFaces)
 const char* const kOratorResource = ":/resources/OratorStd.otf";
 const char* const kArialResource = ":/resources/Arial.ttf";
 
-using Element = std::unique_ptr<KestDialHUDElement, void (*)(FBComponent*)>;
+using Element = std::unique_ptr<FBHUDElement, void (*)(FBComponent*)>;
 
 Element CreateElement()
 {
     for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-        if (lEntry.name == "KestDialHUDElement")
-            return Element(dynamic_cast<KestDialHUDElement*>(fbhost::CreateElement(lEntry, "Dial")),
-                           fbhost::DestroyElement);
+        if (kesttest::IsDialClass(lEntry))
+            return Element(fbhost::CreateElement(lEntry, "Dial"), fbhost::DestroyElement);
     ADD_FAILURE() << "the plug-in's class is not registered";
     return Element(nullptr, fbhost::DestroyElement);
 }

@@ -18,10 +18,10 @@
 #include <vector>
 
 using namespace kestbench;
-using kesttest::HostileFamilies;
-using kesttest::HostileFamily;
-using kesttest::HostileInput;
-using kesttest::Setting;
+using kestdial::HostileFamilies;
+using kestdial::HostileFamily;
+using kestdial::HostileInput;
+using kestdial::Setting;
 
 namespace {
 
@@ -88,7 +88,7 @@ void BM_HostileDraw(benchmark::State& pState)
     if (!lDial) return;
     double lTextureBytes = 0.0;
     for (const Rect& lRect : lInput.rects) {
-        const std::optional<double> lBytes = UploadedTextureBytes(kesttest::RecordDraw(*lDial, lRect));
+        const std::optional<double> lBytes = UploadedTextureBytes(kestdial::RecordDraw(*lDial, lRect));
         if (!lBytes) {
             pState.SkipWithError("FTGL uploaded a texture other than one byte a pixel");
             return;

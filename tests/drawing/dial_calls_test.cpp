@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+using namespace kestdial;
 using namespace kesttest;
 
 namespace {

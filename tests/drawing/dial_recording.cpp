@@ -6,6 +6,8 @@
 #include <algorithm>
 
 namespace kesttest {
+
+using namespace kestdial;
 namespace {
 
 //! The point size of the face for text a pDivisor-th of the radius high: truncated, 0 below 1,

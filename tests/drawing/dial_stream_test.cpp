@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+using namespace kestdial;
 using namespace kesttest;
 
 namespace {

@@ -62,7 +62,7 @@ using Element = std::unique_ptr<FBHUDElement, void (*)(FBComponent*)>;
 Element CreateElement()
 {
     for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-        if (kesttest::IsDialClass(lEntry))
+        if (kestdial::IsDialClass(lEntry))
             return Element(fbhost::CreateElement(lEntry, "Dial"), fbhost::DestroyElement);
     ADD_FAILURE() << "the plug-in's class is not registered";
     return Element(nullptr, fbhost::DestroyElement);

@@ -59,7 +59,7 @@ std::vector<fbhost::RegistryEntry> ElementEntries()
 {
     std::vector<fbhost::RegistryEntry> lEntries;
     for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-        if (kesttest::IsDialClass(lEntry)) lEntries.push_back(lEntry);
+        if (kestdial::IsDialClass(lEntry)) lEntries.push_back(lEntry);
     return lEntries;
 }
 
@@ -230,8 +230,8 @@ TEST_F(PluginElement, IsItsOwnClassAndItsSdkBasesOnly)
 
 TEST_F(PluginElement, NamesItselfAsItsRegistryEntry)
 {
-    EXPECT_STREQ(mElement->ClassName(), kesttest::kDialClassName);
-    EXPECT_STREQ(mElement->FbxGetObjectSubType(), kesttest::kDialClassName);
+    EXPECT_STREQ(mElement->ClassName(), kestdial::kDialClassName);
+    EXPECT_STREQ(mElement->FbxGetObjectSubType(), kestdial::kDialClassName);
 }
 
 TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)

@@ -25,12 +25,12 @@
 #include <string>
 #include <vector>
 
-namespace kesttest {
+namespace kestdial {
 
 // Names the family in CTest's listing.
 void PrintTo(const HostileFamily& pFamily, std::ostream* pOut) { *pOut << pFamily.name; }
 
-} // namespace kesttest
+} // namespace kestdial
 
 namespace {
 
@@ -55,7 +55,7 @@ bool SameRect(const Rect& pLeft, const Rect& pRight)
            lSame(pLeft.mHeight, pRight.mHeight);
 }
 
-class HostileCatalogue : public ::testing::TestWithParam<kesttest::HostileFamily> {};
+class HostileCatalogue : public ::testing::TestWithParam<kestdial::HostileFamily> {};
 
 TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
 {
@@ -63,14 +63,14 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     const std::unique_ptr<hudhost::OffscreenGL> lViewer =
         hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
     ASSERT_TRUE(lViewer) << "no offscreen OpenGL context: " << lError;
-    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
+    const fbhost::RegistryEntry* lDialClass = kestdial::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;
     fbhost::Viewer lViewingOptions;
     {
         // Untimed: the renderer compiles its shaders on the first draw of a process.
         FBHUDElement* lWarmUp = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lWarmUp);
-        Rect lRect = kesttest::kDialRect;
+        Rect lRect = kestdial::kDialRect;
         lWarmUp->DrawElement(lViewingOptions.Options(), lRect);
         fbhost::DestroyElement(lWarmUp);
     }
@@ -79,22 +79,22 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     Clock::duration lSlowest{};
     std::string lSlowestInput;
     int lDraws = 0;
-    const std::vector<kesttest::HostileInput> lInputs = GetParam().inputs();
-    for (const kesttest::HostileInput& lInput : lInputs) {
+    const std::vector<kestdial::HostileInput> lInputs = GetParam().inputs();
+    for (const kestdial::HostileInput& lInput : lInputs) {
         SCOPED_TRACE(lInput.name);
         FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
         ASSERT_TRUE(lElement);
-        for (const kesttest::Setting& lSetting : lInput.settings)
-            EXPECT_TRUE(kesttest::SetFromText(*lElement, lSetting.property, lSetting.text, lError)) << lError;
+        for (const kestdial::Setting& lSetting : lInput.settings)
+            EXPECT_TRUE(kestdial::SetFromText(*lElement, lSetting.property, lSetting.text, lError)) << lError;
         for (const Viewport& lViewport : kViewports)
             for (const Rect& lRect : lInput.rects) {
                 glViewport(0, 0, lViewport.width, lViewport.height);
-                kesttest::SetUnusualHostState();
-                const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
+                kestdial::SetUnusualHostState();
+                const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
                 const Clock::time_point lStart = Clock::now();
                 {
-                    const kesttest::DrawDeadline lDeadline("a draw of \"" + lInput.name + "\"", kDrawLimit);
+                    const kestdial::DrawDeadline lDeadline("a draw of \"" + lInput.name + "\"", kDrawLimit);
                     lElement->DrawElement(lViewingOptions.Options(), lDrawnRect);
                     glFinish();
                 }
@@ -106,7 +106,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
                                     std::to_string(lViewport.height);
                 }
                 const bool lDrawn = lViewport.width > 0 && lViewport.height > 0;
-                EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), lDrawn), "")
+                EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), lDrawn), "")
                     << "viewport " << lViewport.width << "x" << lViewport.height << ", rect (" << lRect.mX << ", "
                     << lRect.mY << ", " << lRect.mWidth << ")";
                 EXPECT_TRUE(SameRect(lDrawnRect, lRect)) << "the draw wrote to the rectangle";
@@ -118,15 +118,15 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
                 std::chrono::duration<double, std::milli>(lSlowest).count(), lSlowestInput.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, ::testing::ValuesIn(kesttest::HostileFamilies()),
-                         [](const ::testing::TestParamInfo<kesttest::HostileFamily>& pInfo) { return std::string(pInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, ::testing::ValuesIn(kestdial::HostileFamilies()),
+                         [](const ::testing::TestParamInfo<kestdial::HostileFamily>& pInfo) { return std::string(pInfo.param.name); });
 
 // The natural size is the camera's resolution truncated toward zero; a resolution that is no
 // number gives 0 and one beyond the int range the range's nearest end.
 TEST(HostileCamera, NaturalSizeIsDefinedForEveryResolution)
 {
     std::string lError;
-    const fbhost::RegistryEntry* lDialClass = kesttest::DialClass(lError);
+    const fbhost::RegistryEntry* lDialClass = kestdial::DialClass(lError);
     ASSERT_TRUE(lDialClass) << lError;
     FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
     ASSERT_TRUE(lElement);

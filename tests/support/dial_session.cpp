@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace kesttest {
+namespace kestdial {
 
 bool IsDialClass(const fbhost::RegistryEntry& pEntry) { return pEntry.name == kDialClassName; }
 
@@ -50,4 +50,4 @@ bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue)
     return lProperty != nullptr;
 }
 
-} // namespace kesttest
+} // namespace kestdial

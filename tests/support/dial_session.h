@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace kesttest {
+namespace kestdial {
 
 //! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
 //! with both placement values 0), shown at its intrinsic size.
@@ -42,6 +42,6 @@ bool SetFromText(FBComponent& pElement, const std::string& pName, const std::str
 //! property or the property refuses it.
 bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue);
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_DIAL_SESSION_H

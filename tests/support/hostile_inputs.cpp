@@ -7,7 +7,7 @@
 #include <limits>
 #include <utility>
 
-namespace kesttest {
+namespace kestdial {
 
 namespace {
 
@@ -197,4 +197,4 @@ const std::vector<HostileFamily>& HostileFamilies()
     return sFamilies;
 }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace kesttest {
+namespace kestdial {
 
 struct HostileInput {
     std::string name;
@@ -25,6 +25,6 @@ struct HostileFamily {
 
 const std::vector<HostileFamily>& HostileFamilies();
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_HOSTILE_INPUTS_H

@@ -238,7 +238,6 @@ bool KestDialHUDElement::LoadFonts()
     KestFontData lArial = ReadFontResource(kArialResource, "Couldn't open arial font:");
     if (!lArial.mBytes) return false;
     mFaceCache.Open(std::move(lOrator), std::move(lArial));
-    UseFaces(mFaceCache.Current());
     mExitRelease.Enroll();
     ResizeText();
     return true;

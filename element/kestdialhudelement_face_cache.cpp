@@ -70,8 +70,8 @@ const std::size_t KestFaceCache::kMaxHeldTextureBytes;
 
 KestFaceCache::OwnedSet::OwnedSet() {}
 KestFaceCache::OwnedSet::~OwnedSet() { Delete(); }
-KestFaceCache::OwnedSet::OwnedSet(OwnedSet&& pOther) = default;
-KestFaceCache::OwnedSet& KestFaceCache::OwnedSet::operator=(OwnedSet&& pOther) = default;
+KestFaceCache::OwnedSet::OwnedSet(OwnedSet&& pOther) noexcept = default;
+KestFaceCache::OwnedSet& KestFaceCache::OwnedSet::operator=(OwnedSet&& pOther) noexcept = default;
 
 KestFaceSet KestFaceCache::OwnedSet::View() const
 {

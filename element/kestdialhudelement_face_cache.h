@@ -66,8 +66,8 @@ private:
     struct OwnedSet {
         OwnedSet();
         ~OwnedSet();
-        OwnedSet(OwnedSet&& pOther);
-        OwnedSet& operator=(OwnedSet&& pOther);
+        OwnedSet(OwnedSet&& pOther) noexcept;
+        OwnedSet& operator=(OwnedSet&& pOther) noexcept;
 
         KestFaceSet View() const;
         void Delete();

@@ -52,7 +52,7 @@ std::vector<DrawStep> ElementSteps(const kestdial::Recording& pDraw);
 
 //! Which of the dial's faces pFace is, told by the point size that each is given for the drawn
 //! radius: "scale", "readout", "label", or "other" (a face sized for another radius). Radii of 24
-//! to 639 give the three faces sizes of their own.
+//! to 1,023 give the three faces sizes of their own.
 const char* FaceName(const DialRecording& pDraw, const FTFont* pFace);
 
 //! Draws pDial into pRect, seeing kRecordedViewport, and takes the recording apart. A recording

@@ -8,7 +8,7 @@
 
 namespace kestbench {
 
-Rect SquareRect(double pWidth) { return fbhost::HudRect(kesttest::kDialRect.mX, kesttest::kDialRect.mY, pWidth, pWidth); }
+Rect SquareRect(double pWidth) { return fbhost::HudRect(kestdial::kDialRect.mX, kestdial::kDialRect.mY, pWidth, pWidth); }
 
 hudhost::OffscreenGL* Viewer(std::string& pError)
 {
@@ -20,7 +20,7 @@ hudhost::OffscreenGL* Viewer(std::string& pError)
 }
 
 Dial::Dial(benchmark::State& pState)
-    : kesttest::Dial([&pState](const std::string& pWhy) { pState.SkipWithError(pWhy.c_str()); })
+    : kestdial::Dial([&pState](const std::string& pWhy) { pState.SkipWithError(pWhy.c_str()); })
 {
 }
 
@@ -33,11 +33,11 @@ double ThreadSeconds()
     return static_cast<double>(lTime.tv_sec) + 1e-9 * static_cast<double>(lTime.tv_nsec);
 }
 
-std::optional<double> UploadedTextureBytes(const kesttest::Recording& pRecording)
+std::optional<double> UploadedTextureBytes(const kestdial::Recording& pRecording)
 {
     double lBytes = 0.0;
-    for (const kesttest::GlCall& lCall : pRecording.calls) {
-        if (lCall.function != kesttest::GlFunction::TexImage2D) continue;
+    for (const kestdial::GlCall& lCall : pRecording.calls) {
+        if (lCall.function != kestdial::GlFunction::TexImage2D) continue;
         // glTexImage2D(target, level, internal format, width, height, border, format, type)
         if (static_cast<GLenum>(lCall.args[6]) != GL_ALPHA || static_cast<GLenum>(lCall.args[7]) != GL_UNSIGNED_BYTE)
             return std::nullopt;

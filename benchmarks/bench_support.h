@@ -27,7 +27,7 @@ Rect SquareRect(double pWidth);
 hudhost::OffscreenGL* Viewer(std::string& pError);
 
 //! The support library's dial; a failure to make it or set it up skips the benchmark.
-class Dial : public kesttest::Dial {
+class Dial : public kestdial::Dial {
 public:
     explicit Dial(benchmark::State& pState);
 };
@@ -38,7 +38,7 @@ void Finish();
 
 //! The bytes of texture memory that the glTexImage2D calls of pRecording allocate; std::nullopt
 //! when one of them uploads other than FTGL's one byte a pixel (GL_ALPHA, GL_UNSIGNED_BYTE).
-std::optional<double> UploadedTextureBytes(const kesttest::Recording& pRecording);
+std::optional<double> UploadedTextureBytes(const kestdial::Recording& pRecording);
 
 //! The time that pWork takes, in seconds.
 template <class tWork> double Seconds(tWork&& pWork)

@@ -44,7 +44,7 @@ template <class tFrame> void SteadyFrames(benchmark::State& pState, tFrame&& pFr
 
 //! The GL calls of a steady draw of pDial into pRect, checked to draw what the draw draws when
 //! replayed; std::nullopt, the benchmark skipped, when they do not.
-std::optional<std::vector<kesttest::GlCall>> SteadyCalls(benchmark::State& pState, Dial& pDial, Rect pRect)
+std::optional<std::vector<kestdial::GlCall>> SteadyCalls(benchmark::State& pState, Dial& pDial, Rect pRect)
 {
     std::string lError;
     hudhost::OffscreenGL& lViewer = *Viewer(lError); // there is one: pDial was made in it
@@ -55,10 +55,10 @@ std::optional<std::vector<kesttest::GlCall>> SteadyCalls(benchmark::State& pStat
         return lViewer.ReadPixels();
     };
     pDial.Draw(pRect);
-    const kesttest::Recording lRecording = kesttest::RecordDraw(pDial, pRect);
+    const kestdial::Recording lRecording = kestdial::RecordDraw(pDial, pRect);
     bool lReplayed = false;
     const bool lSamePixels =
-        lFrame([&] { pDial.Draw(pRect); }) == lFrame([&] { lReplayed = kesttest::Replay(lRecording.calls); });
+        lFrame([&] { pDial.Draw(pRect); }) == lFrame([&] { lReplayed = kestdial::Replay(lRecording.calls); });
     if (!lReplayed) pState.SkipWithError("a steady draw makes or fills textures: it cannot be replayed");
     else if (!lSamePixels) pState.SkipWithError("the replayed calls draw other pixels: the recorder misses calls");
     else return lRecording.calls;
@@ -72,23 +72,23 @@ double OwnAllocations(Dial& pDial, Rect pRect)
 {
     constexpr int kDraws = 100;
     double lMean = 0.0;
-    kesttest::SetViewportAnswer(std::array<int, 4>{0, 0, kViewerSize, kViewerSize});
+    kestdial::SetViewportAnswer(std::array<int, 4>{0, 0, kViewerSize, kViewerSize});
     std::thread([&] {
         pDial.Draw(pRect); // the thread's first GL calls
         const HeapCount lBefore = HeapCountNow();
         for (int i = 0; i < kDraws; ++i) pDial.Draw(pRect);
         lMean = static_cast<double>((HeapCountNow() - lBefore).allocations) / kDraws;
     }).join();
-    kesttest::SetViewportAnswer(std::nullopt);
+    kestdial::SetViewportAnswer(std::nullopt);
     return lMean;
 }
 
 //! The sizes of the textures that pRecording makes, "1024x32 512x64".
-std::string TextureSizes(const kesttest::Recording& pRecording)
+std::string TextureSizes(const kestdial::Recording& pRecording)
 {
     std::string lSizes;
-    for (const kesttest::GlCall& lCall : pRecording.calls)
-        if (lCall.function == kesttest::GlFunction::TexImage2D)
+    for (const kestdial::GlCall& lCall : pRecording.calls)
+        if (lCall.function == kestdial::GlFunction::TexImage2D)
             lSizes += (lSizes.empty() ? "" : " ") + std::to_string(static_cast<long>(lCall.args[3])) + "x" +
                       std::to_string(static_cast<long>(lCall.args[4]));
     return lSizes;
@@ -121,10 +121,10 @@ void BM_Replay(benchmark::State& pState)
 {
     Dial lDial(pState);
     if (!lDial) return;
-    const std::optional<std::vector<kesttest::GlCall>> lCalls = SteadyCalls(pState, lDial, kesttest::kDialRect);
+    const std::optional<std::vector<kestdial::GlCall>> lCalls = SteadyCalls(pState, lDial, kestdial::kDialRect);
     if (!lCalls) return;
     pState.counters["calls"] = static_cast<double>(lCalls->size());
-    SteadyFrames(pState, [&] { kesttest::Replay(*lCalls); });
+    SteadyFrames(pState, [&] { kestdial::Replay(*lCalls); });
 }
 BENCHMARK(BM_Replay)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -140,11 +140,11 @@ void BM_DrawOutsideGL(benchmark::State& pState, const std::vector<std::pair<std:
         if (!lDial.Set(lName, lValue)) return;
     lDial.Draw(); // its glyphs are loaded
     Finish();
-    kesttest::SetViewportAnswer(std::array<int, 4>{0, 0, kViewerSize, kViewerSize});
-    kesttest::DropGlCalls(true);
+    kestdial::SetViewportAnswer(std::array<int, 4>{0, 0, kViewerSize, kViewerSize});
+    kestdial::DropGlCalls(true);
     for ([[maybe_unused]] auto _ : pState) lDial.Draw();
-    kesttest::DropGlCalls(false);
-    kesttest::SetViewportAnswer(std::nullopt);
+    kestdial::DropGlCalls(false);
+    kestdial::SetViewportAnswer(std::nullopt);
 }
 BENCHMARK_CAPTURE(BM_DrawOutsideGL, default, {})->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawOutsideGL, ticks_100, {{"Ticks", "100"}})->Unit(benchmark::kMicrosecond);
@@ -208,14 +208,14 @@ void BM_DrawOverReplay(benchmark::State& pState)
 {
     Dial lDial(pState);
     if (!lDial) return;
-    const std::optional<std::vector<kesttest::GlCall>> lCalls = SteadyCalls(pState, lDial, kesttest::kDialRect);
+    const std::optional<std::vector<kestdial::GlCall>> lCalls = SteadyCalls(pState, lDial, kestdial::kDialRect);
     if (!lCalls) return;
     const auto lDraw = [&] {
         lDial.Draw();
         Finish();
     };
     const auto lReplay = [&] {
-        kesttest::Replay(*lCalls);
+        kestdial::Replay(*lCalls);
         Finish();
     };
     SideBySide(pState, "draw_us", lDraw, "replay_us", lReplay);
@@ -235,22 +235,22 @@ void BM_FirstDrawTextures(benchmark::State& pState)
     for ([[maybe_unused]] auto _ : pState) {
         Dial lDial(pState);
         if (!lDial) return;
-        kesttest::Recording lFirst;
+        kestdial::Recording lFirst;
         pState.SetIterationTime(Seconds([&] {
-            lFirst = kesttest::RecordDraw(lDial);
+            lFirst = kestdial::RecordDraw(lDial);
             Finish();
         }));
-        kesttest::Recording lResize;
+        kestdial::Recording lResize;
         lResizeSeconds += Seconds([&] {
-            lResize = kesttest::RecordDraw(lDial, SquareRect(600.0));
+            lResize = kestdial::RecordDraw(lDial, SquareRect(600.0));
             Finish();
         });
         lFirstBytes = UploadedTextureBytes(lFirst);
         lResizeBytes = UploadedTextureBytes(lResize);
         lSizes = "r100: " + TextureSizes(lFirst) + ", r300: " + TextureSizes(lResize);
         lResizeDeletions = 0.0;
-        for (const kesttest::GlCall& lCall : lResize.calls)
-            if (lCall.function == kesttest::GlFunction::DeleteTextures) lResizeDeletions += lCall.args[0];
+        for (const kestdial::GlCall& lCall : lResize.calls)
+            if (lCall.function == kestdial::GlFunction::DeleteTextures) lResizeDeletions += lCall.args[0];
     }
     if (!lFirstBytes || !lResizeBytes) {
         pState.SkipWithError("FTGL uploaded a texture other than one byte a pixel");
@@ -269,7 +269,7 @@ BENCHMARK(BM_FirstDrawTextures)->Unit(benchmark::kMillisecond)->UseManualTime()-
 void BM_CreateDestroy(benchmark::State& pState)
 {
     std::string lError;
-    const fbhost::RegistryEntry* lClass = Viewer(lError) ? kesttest::DialClass(lError) : nullptr;
+    const fbhost::RegistryEntry* lClass = Viewer(lError) ? kestdial::DialClass(lError) : nullptr;
     if (!lClass) {
         pState.SkipWithError(lError.c_str());
         return;

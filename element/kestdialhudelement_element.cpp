@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <new>
+#include <utility>
 
 FBClassImplementation(KestDialHUDElement);
 
@@ -23,15 +23,16 @@ namespace {
 const double kPi = 3.141592653589793;
 const double kTwoPi = 6.283185307179586;
 const double kStartRadius = 100.0;
-const unsigned int kFontResolution = 72;
 const int kRenderAll = 0xffff;
 const char* const kTemplateText = "000.0";
 
-//! Largest point size handed to a face: the readout of a dial 1,280 pixels wide, larger than
-//! any HUD text needs. FTGL sizes each face's atlas for every glyph of its font, so the atlas
-//! grows with the square of the size: at this cap the three faces hold about 20 MiB of
-//! textures, where a radius of a million pixels would otherwise ask for gigabytes.
-const unsigned int kMaxFaceSize = 128;
+// The dial's look. Distances from the centre are in radii.
+const double kMajorMarkInner = 0.85;    //!< major marks run from here out to the rim
+const double kMinorMarkInner = 0.95;    //!< minor marks run from here out, and the needle to here
+const double kScaleLabelRadius = 0.7;   //!< scale numbers are centred (as the template is) here
+const double kReadoutBoxMargin = 10.0;  //!< pixels the readout box reaches past the template's ink
+const float kRimColor[4] = {0.5f, 0.5f, 0.5f, 0.9f};     //!< grey
+const float kNeedleColor[4] = {1.0f, 0.0f, 0.0f, 0.9f};  //!< red
 
 //! Most marks (or labels) that one scale pass draws: enough for 1,000 ticks and the marks past
 //! the end angle, far more than a legible dial shows. It bounds a draw whatever "Ticks" holds.
@@ -51,68 +52,6 @@ int TruncatedInt(double pValue)
     if (pValue >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     return static_cast<int>(pValue);
 }
-
-//! Face point size for a size in pixels: truncated toward zero; NaN and sizes below 1 give 0,
-//! sizes above kMaxFaceSize give kMaxFaceSize.
-unsigned int FacePointSize(double pSize)
-{
-    if (!(pSize >= 1.0)) return 0;
-    if (pSize >= static_cast<double>(kMaxFaceSize)) return kMaxFaceSize;
-    return static_cast<unsigned int>(pSize);
-}
-
-//! Sizes a face; FTGL drops and re-rasterises every glyph on each FaceSize call, even for an
-//! unchanged size, so a face already at the size is left alone.
-void SetFaceSize(FTFont& pFace, unsigned int pSize)
-{
-    if (pFace.FaceSize() != pSize) pFace.FaceSize(pSize, kFontResolution);
-}
-
-//! The point sizes of the three faces for one radius.
-struct FaceSizes {
-    unsigned int mReadout;
-    unsigned int mScale;
-    unsigned int mLabel;
-};
-
-FaceSizes FaceSizesFor(double pRadius)
-{
-    const FaceSizes lSizes = {FacePointSize(pRadius / 5.0), FacePointSize(pRadius / 12.0),
-                              FacePointSize(pRadius * 0.125)};
-    return lSizes;
-}
-
-bool HasSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
-           pFaces.mLabel->FaceSize() == pSizes.mLabel;
-}
-
-void SetFaceSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    SetFaceSize(*pFaces.mReadout, pSizes.mReadout);
-    SetFaceSize(*pFaces.mScale, pSizes.mScale);
-    SetFaceSize(*pFaces.mLabel, pSizes.mLabel);
-}
-
-//! The index of the set of pSizes among pCount sets; -1 when none has them.
-int IndexOfSizes(const KestFaceSet* pSets, int pCount, const FaceSizes& pSizes)
-{
-    for (int i = 0; i < pCount; ++i)
-        if (HasSizes(pSets[i], pSizes)) return i;
-    return -1;
-}
-
-std::size_t TextureBytes(const KestFaceSet& pFaces)
-{
-    return pFaces.mReadout->AtlasBytes() + pFaces.mScale->AtlasBytes() + pFaces.mLabel->AtlasBytes();
-}
-
-//! Before faces are sized for new sizes, the least recently used kept sets are dropped until the
-//! sets that stay, the current one among them, hold at most this much glyph texture memory. One
-//! set holds 288 KiB at radius 100 and at most about 20 MiB (all three faces at kMaxFaceSize), so
-//! an element holds at most about three of the largest sets.
-const std::size_t kMaxKeptTextureBytes = 40UL * 1024UL * 1024UL;
 
 //! Half a pixel measure, in whole pixels: texts are placed at whole-pixel offsets.
 int Half(int pMeasure) { return pMeasure / 2; }
@@ -176,40 +115,22 @@ void PostFontFailure(const char* pLiteral, int pErrorCode)
     KestPostDebugMessage(lLine);
 }
 
-//! Reads a whole font resource into a new heap buffer of exactly its size; null, after the
+//! Reads a whole font resource into a new heap buffer of exactly its size; none, after the
 //! debug message, when it does not open.
-unsigned char* ReadFontResource(const char* pPath, const char* pFailureLiteral, unsigned long& pSize)
+KestFontData ReadFontResource(const char* pPath, const char* pFailureLiteral)
 {
+    KestFontData lFont;
     QFile lFile(QString::fromLatin1(pPath));
     if (!lFile.open(QIODevice::ReadOnly)) {
         PostFontFailure(pFailureLiteral, static_cast<int>(lFile.error()));
-        return nullptr;
+        return lFont;
     }
     const QByteArray lBytes = lFile.readAll();
-    pSize = static_cast<unsigned long>(lBytes.size());
-    unsigned char* lData = new unsigned char[pSize];
-    std::memcpy(lData, lBytes.constData(), pSize);
+    lFont.mSize = static_cast<unsigned long>(lBytes.size());
+    lFont.mBytes.reset(new unsigned char[lFont.mSize]);
+    std::memcpy(lFont.mBytes.get(), lBytes.constData(), lFont.mSize);
     lFile.close();
-    return lData;
-}
-
-void DeleteFace(KestTextureFace*& pFace)
-{
-    delete pFace;
-    pFace = nullptr;
-}
-
-void DeleteFaces(KestFaceSet& pFaces)
-{
-    DeleteFace(pFaces.mReadout);
-    DeleteFace(pFaces.mScale);
-    DeleteFace(pFaces.mLabel);
-}
-
-void DeleteBuffer(unsigned char*& pBuffer)
-{
-    delete[] pBuffer;
-    pBuffer = nullptr;
+    return lFont;
 }
 
 //! Visits a scale pass's angles: the first, then each one step further, in single precision,
@@ -257,16 +178,6 @@ int sprintf_s(char* pBuffer, unsigned long pSize, const char* pFormat, ...)
 
 } // namespace KestFormat
 
-//! The scale of one draw, from "Spread", "Ticks", "Minimum" and "Maximum".
-struct KestDialHUDElement::Scale {
-    float mStartAngle;
-    float mEndAngle;
-    float mMajorStep;
-    float mValueStep;
-    double mLimit;
-    float mMinimum;
-};
-
 ////////////////////////////////////////////////////////////////////////////////
 // Lifecycle
 
@@ -276,13 +187,7 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mScaleFont(nullptr)
     , mLabelFont(nullptr)
     , mTextSize(0)
-    , mOratorFontData(nullptr)
-    , mArialFontData(nullptr)
-    , mOratorFontSize(0)
-    , mArialFontSize(0)
-    , mKeptFaces()
-    , mKeptFaceCount(0)
-    , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFaces(); }, this)
+    , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFonts(); }, this)
     , mRadius(0.0)
     , mCenterX(0.0)
     , mCenterY(0.0)
@@ -324,57 +229,26 @@ bool KestDialHUDElement::FBCreate()
     return LoadFonts();
 }
 
+// A font that does not open leaves the element without fonts; so does a failure to allocate,
+// which goes on to the caller.
 bool KestDialHUDElement::LoadFonts()
 {
-    try {
-        mOratorFontData = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:", mOratorFontSize);
-        if (!mOratorFontData) return false;
-        mArialFontData = ReadFontResource(kArialResource, "Couldn't open arial font:", mArialFontSize);
-        if (!mArialFontData) {
-            // The element is deleted without FBDestroy after a failed creation: release now.
-            ReleaseFonts();
-            return false;
-        }
-        UseFaces(NewFaces());
-        mExitRelease.Enroll();
-        ResizeText();
-        return true;
-    } catch (const std::bad_alloc&) {
-        ReleaseFonts();
-        throw;
-    }
+    KestFontData lOrator = ReadFontResource(kOratorResource, "Couldn't open oratorstd font:");
+    if (!lOrator.mBytes) return false;
+    KestFontData lArial = ReadFontResource(kArialResource, "Couldn't open arial font:");
+    if (!lArial.mBytes) return false;
+    mFaceCache.Open(std::move(lOrator), std::move(lArial));
+    mExitRelease.Enroll();
+    ResizeText();
+    return true;
 }
 
+//! Deletes the faces, current and kept, then the fonts; the element then draws nothing.
 void KestDialHUDElement::ReleaseFonts()
 {
-    ReleaseFaces();
-    DeleteBuffer(mOratorFontData);
-    DeleteBuffer(mArialFontData);
-}
-
-//! Deletes the current and the kept faces; the element then draws nothing.
-void KestDialHUDElement::ReleaseFaces()
-{
-    DeleteFace(mReadoutFont);
-    DeleteFace(mScaleFont);
-    DeleteFace(mLabelFont);
-    while (mKeptFaceCount > 0) DeleteFaces(mKeptFaces[--mKeptFaceCount]);
+    mFaceCache.Release();
+    UseFaces(mFaceCache.Current());
     mExitRelease.Withdraw();
-}
-
-//! Three new faces over the element's font buffers, not yet sized.
-KestFaceSet KestDialHUDElement::NewFaces() const
-{
-    KestFaceSet lFaces = {nullptr, nullptr, nullptr};
-    try {
-        lFaces.mReadout = new KestTextureFace(mOratorFontData, mOratorFontSize);
-        lFaces.mScale = new KestTextureFace(mArialFontData, mArialFontSize);
-        lFaces.mLabel = new KestTextureFace(mArialFontData, mArialFontSize);
-    } catch (const std::bad_alloc&) {
-        DeleteFaces(lFaces);
-        throw;
-    }
-    return lFaces;
 }
 
 void KestDialHUDElement::FBDestroy()
@@ -383,29 +257,11 @@ void KestDialHUDElement::FBDestroy()
     FBComponent::FBDestroy();
 }
 
-// A viewer of several panes draws the element at a few radii in every frame. Re-sizing the faces
-// for each would make FTGL drop, rasterise and upload every glyph again, so the faces of recent
-// sizes are kept. Faces that hold no glyph textures yet have nothing worth keeping and are
-// re-sized where they are.
+//! Makes faces sized for mRadius current and records the radius in mTextSize.
 void KestDialHUDElement::ResizeText()
 {
-    const FaceSizes lSizes = FaceSizesFor(mRadius);
-    if (!HasSizes(CurrentFaces(), lSizes)) {
-        const int lKept = IndexOfSizes(mKeptFaces, mKeptFaceCount, lSizes);
-        if (lKept >= 0) {
-            UseKeptFaces(lKept);
-        } else {
-            if (TextureBytes(CurrentFaces()) > 0) KeepCurrentFaces();
-            SetFaceSizes(CurrentFaces(), lSizes);
-        }
-    }
+    UseFaces(mFaceCache.UseSizesFor(mRadius));
     mTextSize = TruncatedInt(mRadius);
-}
-
-KestFaceSet KestDialHUDElement::CurrentFaces() const
-{
-    const KestFaceSet lFaces = {mReadoutFont, mScaleFont, mLabelFont};
-    return lFaces;
 }
 
 void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
@@ -413,52 +269,6 @@ void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
     mReadoutFont = pFaces.mReadout;
     mScaleFont = pFaces.mScale;
     mLabelFont = pFaces.mLabel;
-}
-
-//! Makes the kept set at pIndex current and keeps the current one first.
-void KestDialHUDElement::UseKeptFaces(int pIndex)
-{
-    const KestFaceSet lKept = mKeptFaces[pIndex];
-    KeepCurrentFacesFirst(pIndex);
-    UseFaces(lKept);
-}
-
-//! Keeps the current faces first and makes faces free for new sizes current: a set dropped from
-//! the kept ones, else new faces.
-void KestDialHUDElement::KeepCurrentFaces()
-{
-    KestFaceSet lFree = TakeDroppedFaces();
-    if (!lFree.mReadout) lFree = NewFaces();
-    KeepCurrentFacesFirst(mKeptFaceCount);
-    ++mKeptFaceCount;
-    UseFaces(lFree);
-}
-
-//! Moves the kept sets before pEnd one place on and puts the current faces in the first place.
-void KestDialHUDElement::KeepCurrentFacesFirst(int pEnd)
-{
-    for (int i = pEnd; i > 0; --i) mKeptFaces[i] = mKeptFaces[i - 1];
-    mKeptFaces[0] = CurrentFaces();
-}
-
-//! Drops the least recently used kept sets while there is no room for the current faces among
-//! them, or while they hold, with the current faces, more than kMaxKeptTextureBytes. Returns the
-//! last set dropped, for re-sizing (the others are deleted), or no faces when none was.
-KestFaceSet KestDialHUDElement::TakeDroppedFaces()
-{
-    KestFaceSet lDropped = {nullptr, nullptr, nullptr};
-    while (mKeptFaceCount > 0 && (mKeptFaceCount == kMaxKeptFaceSets || HeldTextureBytes() > kMaxKeptTextureBytes)) {
-        DeleteFaces(lDropped);
-        lDropped = mKeptFaces[--mKeptFaceCount];
-    }
-    return lDropped;
-}
-
-std::size_t KestDialHUDElement::HeldTextureBytes() const
-{
-    std::size_t lBytes = TextureBytes(CurrentFaces());
-    for (int i = 0; i < mKeptFaceCount; ++i) lBytes += TextureBytes(mKeptFaces[i]);
-    return lBytes;
 }
 
 ////////////////////////////////////////////////////////////////////////////////
@@ -584,11 +394,223 @@ const HundredthRadianRun& HundredthRadianAngles()
     return sAngles;
 }
 
+//! The scale of one draw, from "Spread", "Ticks", "Minimum" and "Maximum".
+struct Scale {
+    float mStartAngle;
+    float mEndAngle;
+    float mMajorStep;
+    float mValueStep;
+    double mLimit;
+    float mMinimum;
+};
+
+Scale ScaleOf(double pSpread, int pTicks, double pMinimum, double pMaximum)
+{
+    Scale lScale;
+    lScale.mStartAngle = static_cast<float>(kPi * (1.0 - pSpread));
+    lScale.mEndAngle = static_cast<float>(kTwoPi - static_cast<double>(lScale.mStartAngle));
+    lScale.mMajorStep = static_cast<float>(kTwoPi * pSpread) / static_cast<float>(pTicks);
+    lScale.mValueStep = static_cast<float>((pMaximum - pMinimum) / pTicks);
+    lScale.mLimit = static_cast<double>(lScale.mEndAngle) + 0.1;
+    lScale.mMinimum = static_cast<float>(pMinimum);
+    return lScale;
+}
+
+//! What one draw shows: the circle of the layout and the properties, each read once, but for the
+//! label's text.
+struct DrawInput {
+    DialCircle mCircle;
+    FBColorAndAlpha mMask;
+    FBColorAndAlpha mFont;
+    Scale mScale;
+    double mMinimum;
+    double mMaximum;
+    double mValue;
+    const FBPropertyString* mLabel;
+};
+
+DrawInput ReadInput(const KestDialHUDElement& pElement, const DialCircle& pCircle)
+{
+    DrawInput lInput;
+    lInput.mCircle = pCircle;
+    lInput.mMask = pElement.MaskColor;
+    lInput.mFont = pElement.FontColor;
+    const double lSpread = pElement.Spread;
+    lInput.mMinimum = pElement.Minimum;
+    lInput.mMaximum = pElement.Maximum;
+    const int lTicks = pElement.Ticks;
+    lInput.mScale = ScaleOf(lSpread, lTicks, lInput.mMinimum, lInput.mMaximum);
+    lInput.mValue = pElement.Value;
+    lInput.mLabel = &pElement.Label;
+    return lInput;
+}
+
+const char* LabelText(const FBPropertyString& pLabel)
+{
+    const char* lText = nullptr;
+    pLabel.GetData(&lText, sizeof(lText));
+    return lText ? lText : "";
+}
+
+////////////////////////////////////////////////////////////////////////////////
+// The passes of a draw, in drawing order; each draws from the draw's input alone.
+
+void DrawFace(const DrawInput& pInput)
+{
+    const TenthRadianRun& lAngles = TenthRadianAngles();
+    const FBColorAndAlpha& lMask = pInput.mMask;
+    glBegin(GL_POLYGON);
+    for (std::size_t k = 0; k < TenthRadianRun::kCount; ++k) {
+        const double lShade = -0.1 * static_cast<double>(lAngles.mAngles[k]);
+        Color(lMask[0] + lShade, lMask[1] + lShade, lMask[2] + lShade, lMask[3]);
+        pInput.mCircle.Vertex(lAngles.mDirections[k], 1.0);
+    }
+    glEnd();
+}
+
+void DrawMajorMarks(const DrawInput& pInput)
+{
+    glLineWidth(4.0f);
+    glEnable(GL_LINE_SMOOTH);
+    glBegin(GL_LINES);
+    const DialCircle& lCircle = pInput.mCircle;
+    const Scale& lScale = pInput.mScale;
+    ForEachScaleAngle(lScale.mStartAngle, lScale.mMajorStep, lScale.mLimit, [&lCircle](float pAngle) {
+        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
+        lCircle.Vertex(lDirection, kMajorMarkInner);
+        lCircle.Vertex(lDirection, 1.0);
+    });
+    glEnd();
+}
+
+void DrawScaleLabels(const DrawInput& pInput, FTFont& pScaleFace)
+{
+    const TextExtent lTemplate = Measure(pScaleFace, kTemplateText);
+    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
+    const double lHalfHeight = static_cast<double>(Half(lTemplate.mHeight));
+    const DialCircle& lCircle = pInput.mCircle;
+    const Scale& lScale = pInput.mScale;
+    float lValue = lScale.mMinimum;
+    ForEachScaleAngle(lScale.mStartAngle, lScale.mMajorStep, lScale.mLimit, [&](float pAngle) {
+        char lText[32];
+        KestFormat::sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
+        const DialCircle::Point lAnchor = lCircle.At(DialCircle::DirectionAt(pAngle), kScaleLabelRadius);
+        RenderText(pScaleFace, lText, lAnchor.mX - lHalfWidth, lAnchor.mY - lHalfHeight);
+        lValue += lScale.mValueStep;
+    });
+}
+
+void DrawMinorMarks(const DrawInput& pInput)
+{
+    glLineWidth(2.0f);
+    glBegin(GL_LINES);
+    const DialCircle& lCircle = pInput.mCircle;
+    const Scale& lScale = pInput.mScale;
+    const float lFirst = lScale.mStartAngle + 0.5f * lScale.mMajorStep;
+    ForEachScaleAngle(lFirst, lScale.mMajorStep, lScale.mLimit, [&lCircle](float pAngle) {
+        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
+        lCircle.Vertex(lDirection, kMinorMarkInner);
+        lCircle.Vertex(lDirection, 1.0);
+    });
+    glEnd();
+}
+
+void DrawRim(const DrawInput& pInput)
+{
+    glColor4f(kRimColor[0], kRimColor[1], kRimColor[2], kRimColor[3]);
+    glLineWidth(4.0f);
+    const HundredthRadianRun& lAngles = HundredthRadianAngles();
+    glBegin(GL_LINE_LOOP);
+    for (std::size_t k = 0; k < HundredthRadianRun::kCount; ++k) pInput.mCircle.Vertex(lAngles.mDirections[k], 1.0);
+    glEnd();
+}
+
+void DrawReadout(const DrawInput& pInput, FTFont& pReadoutFace)
+{
+    const double lCenterX = pInput.mCircle.mCenterX;
+    const double lCenterY = pInput.mCircle.mCenterY;
+    const TextExtent lTemplate = Measure(pReadoutFace, kTemplateText);
+    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
+    const double lBaseline = lCenterY - static_cast<double>(4LL * lTemplate.mHeight);
+    const double lTop = lCenterY - static_cast<double>(3LL * lTemplate.mHeight);
+    Color(pInput.mFont);
+    char lText[32];
+    KestFormat::sprintf_s(lText, sizeof(lText), "%5.01f", pInput.mValue);
+    RenderText(pReadoutFace, lText, lCenterX - lHalfWidth, lBaseline);
+
+    const FBColorAndAlpha& lMask = pInput.mMask;
+    const double lLeft = lCenterX - lHalfWidth - kReadoutBoxMargin;
+    const double lRight = lCenterX + lHalfWidth + kReadoutBoxMargin;
+    glBegin(GL_POLYGON);
+    Color(lMask[0], lMask[1], lMask[2], 0.5 * lMask[3]);
+    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lBaseline - kReadoutBoxMargin));
+    glVertex2f(static_cast<float>(lRight), static_cast<float>(lBaseline - kReadoutBoxMargin));
+    Color(lMask[0] - 0.2, lMask[1] - 0.2, lMask[2] - 0.2, 0.5 * lMask[3]);
+    glVertex2f(static_cast<float>(lRight), static_cast<float>(lTop + kReadoutBoxMargin));
+    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lTop + kReadoutBoxMargin));
+    glEnd();
+}
+
+//! The label's text is taken from the property afresh for each of its three uses, as the host
+//! hands it out.
+void DrawLabel(const DrawInput& pInput, FTFont& pLabelFace)
+{
+    char lText[2 * kMaxLabelLength + 1];
+    const TextExtent lExtent = Measure(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText));
+    const double lLeft = pInput.mCircle.mCenterX - static_cast<double>(Half(lExtent.mWidth));
+    const double lBaseline = pInput.mCircle.mCenterY - static_cast<double>(9LL * lExtent.mHeight);
+    Color(0.0, 0.0, 0.0, pInput.mFont[3]);
+    RenderText(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText), lLeft + 2.0, lBaseline - 2.0);
+    Color(1.0, 1.0, 1.0, pInput.mFont[3]);
+    RenderText(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText), lLeft, lBaseline);
+}
+
+void DrawNeedle(const DrawInput& pInput)
+{
+    const Scale& lScale = pInput.mScale;
+    // With "Value", "Minimum" and "Maximum" all equal the fraction is 0/0; the needle then
+    // rests on the start angle, as for a value at the minimum of any other scale.
+    float lFraction = static_cast<float>((pInput.mValue - pInput.mMinimum) / (pInput.mMaximum - pInput.mMinimum));
+    if (std::isnan(lFraction)) lFraction = 0.0f;
+    if (lFraction < 0.0f) lFraction = 0.0f;
+    else if (lFraction > 1.0f) lFraction = 1.0f;
+    const float lAngle = lFraction * (lScale.mEndAngle - lScale.mStartAngle) + lScale.mStartAngle;
+
+    const DialCircle& lCircle = pInput.mCircle;
+    const DialCircle::Direction lDirection = DialCircle::DirectionAt(lAngle);
+    glColor4f(kNeedleColor[0], kNeedleColor[1], kNeedleColor[2], kNeedleColor[3]);
+    glBegin(GL_LINES);
+    // From one pixel out of the centre, along the needle, to the minor marks.
+    glVertex2f(static_cast<float>(lCircle.mCenterX - lDirection.mSin),
+               static_cast<float>(lCircle.mCenterY - lDirection.mCos));
+    lCircle.Vertex(lDirection, kMinorMarkInner);
+    glEnd();
+}
+
+//! The hub's colour lightens with the angle in radians, so that past the first vertices its
+//! outline is white.
+void DrawHub(const DrawInput& pInput)
+{
+    const double lLighten = static_cast<double>(0.2f);
+    const FBColorAndAlpha& lMask = pInput.mMask;
+    const TenthRadianRun& lAngles = TenthRadianAngles();
+    glBegin(GL_POLYGON);
+    for (std::size_t i = 0; i < TenthRadianRun::kCount; ++i) {
+        const double lAdd = static_cast<double>(lAngles.mAngles[i]);
+        Color((lMask[0] + lLighten) + lAdd, (lMask[1] + lLighten) + lAdd, (lMask[2] + lLighten) + lAdd,
+              lMask[3] + lLighten);
+        pInput.mCircle.Vertex(lAngles.mDirections[i], static_cast<double>(0.05f));
+    }
+    glEnd();
+}
+
 } // namespace
 
 ////////////////////////////////////////////////////////////////////////////////
 // Drawing
 
+// The frame saves the host's state and sets up pixel coordinates; its restore leaves the line
+// width and the texture binding as the passes left them.
 void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRect)
 {
     // Faces released at exit, before the host destroyed the element: there is nothing to draw with.
@@ -614,182 +636,21 @@ void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRec
     glEnable(GL_BLEND);
     glLineWidth(1.0f);
 
-    const FBColorAndAlpha lMask = MaskColor;
-    const FBColorAndAlpha lFont = FontColor;
-    DrawFace(lMask);
-
-    const double lSpread = Spread;
-    const double lMinimum = Minimum;
-    const double lMaximum = Maximum;
-    const int lTicks = Ticks;
-    Scale lScale;
-    lScale.mStartAngle = static_cast<float>(kPi * (1.0 - lSpread));
-    lScale.mEndAngle = static_cast<float>(kTwoPi - static_cast<double>(lScale.mStartAngle));
-    lScale.mMajorStep = static_cast<float>(kTwoPi * lSpread) / static_cast<float>(lTicks);
-    lScale.mValueStep = static_cast<float>((lMaximum - lMinimum) / lTicks);
-    lScale.mLimit = static_cast<double>(lScale.mEndAngle) + 0.1;
-    lScale.mMinimum = static_cast<float>(lMinimum);
-    Color(lFont);
-
-    DrawMajorMarks(lScale);
-    DrawScaleLabels(lScale);
-    DrawMinorMarks(lScale);
-    DrawRim();
-    DrawReadout(lMask, lFont);
-    DrawLabel(lFont);
-    DrawNeedle(lScale);
-    DrawHub(lMask);
+    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
+    const DrawInput lInput = ReadInput(*this, lCircle);
+    DrawFace(lInput);
+    Color(lInput.mFont);
+    DrawMajorMarks(lInput);
+    DrawScaleLabels(lInput, *mScaleFont);
+    DrawMinorMarks(lInput);
+    DrawRim(lInput);
+    DrawReadout(lInput, *mReadoutFont);
+    DrawLabel(lInput, *mLabelFont);
+    DrawNeedle(lInput);
+    DrawHub(lInput);
 
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
-}
-
-void KestDialHUDElement::DrawFace(const FBColorAndAlpha& pMask) const
-{
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const TenthRadianRun& lAngles = TenthRadianAngles();
-    glBegin(GL_POLYGON);
-    for (std::size_t k = 0; k < TenthRadianRun::kCount; ++k) {
-        const double lShade = -0.1 * static_cast<double>(lAngles.mAngles[k]);
-        Color(pMask[0] + lShade, pMask[1] + lShade, pMask[2] + lShade, pMask[3]);
-        lCircle.Vertex(lAngles.mDirections[k], 1.0);
-    }
-    glEnd();
-}
-
-void KestDialHUDElement::DrawMajorMarks(const Scale& pScale) const
-{
-    glLineWidth(4.0f);
-    glEnable(GL_LINE_SMOOTH);
-    glBegin(GL_LINES);
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&lCircle](float pAngle) {
-        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
-        lCircle.Vertex(lDirection, 0.85);
-        lCircle.Vertex(lDirection, 1.0);
-    });
-    glEnd();
-}
-
-void KestDialHUDElement::DrawScaleLabels(const Scale& pScale) const
-{
-    const TextExtent lTemplate = Measure(*mScaleFont, kTemplateText);
-    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
-    const double lHalfHeight = static_cast<double>(Half(lTemplate.mHeight));
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    float lValue = pScale.mMinimum;
-    ForEachScaleAngle(pScale.mStartAngle, pScale.mMajorStep, pScale.mLimit, [&](float pAngle) {
-        char lText[32];
-        KestFormat::sprintf_s(lText, sizeof(lText), "%0.01f", static_cast<double>(lValue));
-        const DialCircle::Point lAnchor = lCircle.At(DialCircle::DirectionAt(pAngle), 0.7);
-        RenderText(*mScaleFont, lText, lAnchor.mX - lHalfWidth, lAnchor.mY - lHalfHeight);
-        lValue += pScale.mValueStep;
-    });
-}
-
-void KestDialHUDElement::DrawMinorMarks(const Scale& pScale) const
-{
-    glLineWidth(2.0f);
-    glBegin(GL_LINES);
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const float lFirst = pScale.mStartAngle + 0.5f * pScale.mMajorStep;
-    ForEachScaleAngle(lFirst, pScale.mMajorStep, pScale.mLimit, [&lCircle](float pAngle) {
-        const DialCircle::Direction lDirection = DialCircle::DirectionAt(pAngle);
-        lCircle.Vertex(lDirection, 0.95);
-        lCircle.Vertex(lDirection, 1.0);
-    });
-    glEnd();
-}
-
-void KestDialHUDElement::DrawRim() const
-{
-    glColor4f(0.5f, 0.5f, 0.5f, 0.9f);
-    glLineWidth(4.0f);
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const HundredthRadianRun& lAngles = HundredthRadianAngles();
-    glBegin(GL_LINE_LOOP);
-    for (std::size_t k = 0; k < HundredthRadianRun::kCount; ++k) lCircle.Vertex(lAngles.mDirections[k], 1.0);
-    glEnd();
-}
-
-void KestDialHUDElement::DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const
-{
-    const TextExtent lTemplate = Measure(*mReadoutFont, kTemplateText);
-    const double lHalfWidth = static_cast<double>(Half(lTemplate.mWidth));
-    const double lBaseline = mCenterY - static_cast<double>(4LL * lTemplate.mHeight);
-    const double lTop = mCenterY - static_cast<double>(3LL * lTemplate.mHeight);
-    Color(pFont);
-    char lText[32];
-    KestFormat::sprintf_s(lText, sizeof(lText), "%5.01f", static_cast<double>(Value));
-    RenderText(*mReadoutFont, lText, mCenterX - lHalfWidth, lBaseline);
-
-    const double lLeft = mCenterX - lHalfWidth - 10.0;
-    const double lRight = mCenterX + lHalfWidth + 10.0;
-    glBegin(GL_POLYGON);
-    Color(pMask[0], pMask[1], pMask[2], 0.5 * pMask[3]);
-    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lBaseline - 10.0));
-    glVertex2f(static_cast<float>(lRight), static_cast<float>(lBaseline - 10.0));
-    Color(pMask[0] - 0.2, pMask[1] - 0.2, pMask[2] - 0.2, 0.5 * pMask[3]);
-    glVertex2f(static_cast<float>(lRight), static_cast<float>(lTop + 10.0));
-    glVertex2f(static_cast<float>(lLeft), static_cast<float>(lTop + 10.0));
-    glEnd();
-}
-
-const char* KestDialHUDElement::LabelText() const
-{
-    const char* lText = nullptr;
-    Label.GetData(&lText, sizeof(lText));
-    return lText ? lText : "";
-}
-
-void KestDialHUDElement::DrawLabel(const FBColorAndAlpha& pFont)
-{
-    char lText[2 * kMaxLabelLength + 1];
-    const TextExtent lExtent = Measure(*mLabelFont, Latin1ToUtf8(LabelText(), lText));
-    const double lLeft = mCenterX - static_cast<double>(Half(lExtent.mWidth));
-    const double lBaseline = mCenterY - static_cast<double>(9LL * lExtent.mHeight);
-    Color(0.0, 0.0, 0.0, pFont[3]);
-    RenderText(*mLabelFont, Latin1ToUtf8(LabelText(), lText), lLeft + 2.0, lBaseline - 2.0);
-    Color(1.0, 1.0, 1.0, pFont[3]);
-    RenderText(*mLabelFont, Latin1ToUtf8(LabelText(), lText), lLeft, lBaseline);
-}
-
-void KestDialHUDElement::DrawNeedle(const Scale& pScale)
-{
-    const double lValue = Value;
-    const double lMinimum = Minimum;
-    const double lMaximum = Maximum;
-    // With "Value", "Minimum" and "Maximum" all equal the fraction is 0/0; the needle then
-    // rests on the start angle, as for a value at the minimum of any other scale.
-    float lFraction = static_cast<float>((lValue - lMinimum) / (lMaximum - lMinimum));
-    if (std::isnan(lFraction)) lFraction = 0.0f;
-    if (lFraction < 0.0f) lFraction = 0.0f;
-    else if (lFraction > 1.0f) lFraction = 1.0f;
-    const float lAngle = lFraction * (pScale.mEndAngle - pScale.mStartAngle) + pScale.mStartAngle;
-
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const DialCircle::Direction lDirection = DialCircle::DirectionAt(lAngle);
-    glColor4f(1.0f, 0.0f, 0.0f, 0.9f);
-    glBegin(GL_LINES);
-    // From one pixel out of the centre, along the needle, to the minor marks.
-    glVertex2f(static_cast<float>(mCenterX - lDirection.mSin), static_cast<float>(mCenterY - lDirection.mCos));
-    lCircle.Vertex(lDirection, 0.95);
-    glEnd();
-}
-
-void KestDialHUDElement::DrawHub(const FBColorAndAlpha& pMask) const
-{
-    const double lLighten = static_cast<double>(0.2f);
-    const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
-    const TenthRadianRun& lAngles = TenthRadianAngles();
-    glBegin(GL_POLYGON);
-    for (std::size_t i = 0; i < TenthRadianRun::kCount; ++i) {
-        const double lAdd = static_cast<double>(lAngles.mAngles[i]);
-        Color((pMask[0] + lLighten) + lAdd, (pMask[1] + lLighten) + lAdd, (pMask[2] + lLighten) + lAdd,
-              pMask[3] + lLighten);
-        lCircle.Vertex(lAngles.mDirections[i], static_cast<double>(0.05f));
-    }
-    glEnd();
 }

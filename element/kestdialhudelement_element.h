@@ -6,17 +6,7 @@
 #include <fbsdk/fbsdk.h>
 
 #include "kestdialhudelement_exit_release.h"
-
-#include <cstddef>
-
-class KestTextureFace;
-
-//! The three text faces sized for one radius.
-struct KestFaceSet {
-    KestTextureFace* mReadout;
-    KestTextureFace* mScale;
-    KestTextureFace* mLabel;
-};
+#include "kestdialhudelement_face_cache.h"
 
 class KestDialHUDElement : public FBHUDElement {
     FBStorableClassDeclare(KestDialHUDElement, FBHUDElement);
@@ -29,54 +19,20 @@ public:
     void GetIntrinsicDimension(FBViewingOptions* pViewingOptions, int& pWidth, int& pHeight) override;
     void DrawElement(FBViewingOptions* pViewingOptions, FBHUDElement::Rect& pRect) override;
 
-    //! Makes faces sized for mRadius current (a kept set of those sizes, else one sized anew) and
-    //! records the radius in mTextSize.
-    void ResizeText();
-
 private:
-    struct Scale;
-
-    //! Sets kept beside the current faces: a viewer of several panes draws an element at a few
-    //! radii in every frame.
-    enum { kMaxKeptFaceSets = 3 };
-
     bool LoadFonts();
     void ReleaseFonts();
-    void ReleaseFaces();
-    KestFaceSet NewFaces() const;
-    KestFaceSet CurrentFaces() const;
+    void ResizeText();
     void UseFaces(const KestFaceSet& pFaces);
-    void UseKeptFaces(int pIndex);
-    void KeepCurrentFaces();
-    void KeepCurrentFacesFirst(int pEnd);
-    KestFaceSet TakeDroppedFaces();
-    std::size_t HeldTextureBytes() const;
     void Layout(const FBHUDElement::Rect& pRect);
-    void DrawFace(const FBColorAndAlpha& pMask) const;
-    void DrawMajorMarks(const Scale& pScale) const;
-    void DrawScaleLabels(const Scale& pScale) const;
-    void DrawMinorMarks(const Scale& pScale) const;
-    void DrawRim() const;
-    void DrawReadout(const FBColorAndAlpha& pMask, const FBColorAndAlpha& pFont) const;
-    void DrawLabel(const FBColorAndAlpha& pFont);
-    void DrawNeedle(const Scale& pScale);
-    void DrawHub(const FBColorAndAlpha& pMask) const;
-    const char* LabelText() const;
-
-    friend class KestDialHUDElementInspector;
 
     FBSystem mSystem;
-    KestTextureFace* mReadoutFont;
+    KestFaceCache mFaceCache;       //!< owns the fonts and the faces below
+    KestTextureFace* mReadoutFont;  //!< the current faces of mFaceCache; null once released
     KestTextureFace* mScaleFont;
     KestTextureFace* mLabelFont;
-    int mTextSize;
-    unsigned char* mOratorFontData;
-    unsigned char* mArialFontData;
-    unsigned long mOratorFontSize;
-    unsigned long mArialFontSize;
-    KestFaceSet mKeptFaces[kMaxKeptFaceSets]; //!< sized for other recent radii, most recent first
-    int mKeptFaceCount;
-    KestExitRelease mExitRelease;  //!< releases the faces at exit, should the host not have
+    int mTextSize;                  //!< the radius, truncated, that the current faces are sized for
+    KestExitRelease mExitRelease;   //!< releases the fonts at exit, should the host not have
 
 public:
     FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub

@@ -1,17 +1,19 @@
 // libFuzzer target: each input becomes the dial's properties, its placements, the host's
-// rectangle, the viewport, the camera's resolution and the label, and drives a dial's life in
+// rectangles (one to six panes a frame, as hudhost --rect draws them), the viewport, the camera's resolution and the label, and drives a dial's life in
 // one offscreen context made once: a dial created (or the last input's kept), drawn over an
 // unusual host state, checked for the OpenGL state it gives back, and destroyed (or kept for
 // the next input). A draw that leaves a GL error or host state behind aborts, as a crash.
 //
 // Input layout, read front to back; bytes past the end read as 0:
 //   flags                                      1 byte: bit 0 makes a new dial, bit 1 destroys
-//                                              it after its draws, bit 2 draws it twice
+//                                              it after its frames, bit 2 draws two frames,
+//                                              bits 3 to 5 the rectangles after the first
+//                                              (0 to 5; 6 and 7 read as 5)
 //   Minimum, Maximum, Value, Spread            a number each
 //   Ticks                                      an integer
 //   Mask Color, Font Color                     four numbers each
 //   Justification, Vertical Dock   an integer each
-//   rectangle x, y, width, height              a number each
+//   rectangles: x, y, width, height            a number each, for each rectangle
 //   viewport width, height                     an integer each, clamped to 0 to 4096
 //   camera resolution width, height            a number each
 //   Label                                      the remaining bytes, up to the first NUL
@@ -35,6 +37,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +45,9 @@ using Rect = FBHUDElement::Rect;
 
 constexpr int kViewerSize = 300;
 constexpr int kLargestViewport = 4096;
+//! Panes that one frame draws the dial in, as many as hudhost --rect takes: more radii than the
+//! element keeps faces for, so that its face cache drops sets by age and by texture memory.
+constexpr int kMostRects = 6;
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -99,23 +105,23 @@ public:
     {
         std::string lError;
         // The plug-in is loaded first, so that it is unloaded only after this has gone.
-        if (!kesttest::DialClass(lError)) Fail(lError);
+        if (!kestdial::DialClass(lError)) Fail(lError);
         mViewer = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
         if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
     }
 
-    kesttest::Dial& NewDial()
+    kestdial::Dial& NewDial()
     {
         mDial.reset(); // destroyed before the new one is made
-        mDial = std::make_unique<kesttest::Dial>(Fail); // which fails the run where it cannot be made
+        mDial = std::make_unique<kestdial::Dial>(Fail); // which fails the run where it cannot be made
         return *mDial;
     }
-    kesttest::Dial& Dial() { return mDial ? *mDial : NewDial(); }
+    kestdial::Dial& Dial() { return mDial ? *mDial : NewDial(); }
     void DestroyDial() { mDial.reset(); }
 
 private:
     std::unique_ptr<hudhost::OffscreenGL> mViewer;
-    std::unique_ptr<kesttest::Dial> mDial;
+    std::unique_ptr<kestdial::Dial> mDial;
 };
 
 Session& TheSession()
@@ -125,25 +131,39 @@ Session& TheSession()
 }
 
 //! Writes pValue, of the property's type, into pName.
-template <class tValue> void Set(kesttest::Dial& pDial, const char* pName, tValue pValue)
+template <class tValue> void Set(kestdial::Dial& pDial, const char* pName, tValue pValue)
 {
     pDial.SetValue(pName, &pValue);
 }
 
-void SetColour(kesttest::Dial& pDial, const char* pName, InputReader& pInput)
+void SetColour(kestdial::Dial& pDial, const char* pName, InputReader& pInput)
 {
     FBColorAndAlpha lColour;
     for (double& lComponent : lColour.mValue) lComponent = pInput.Number();
     Set(pDial, pName, lColour);
 }
 
-void Draw(kesttest::Dial& pDial, const Rect& pRect, bool pViewportIsEmpty)
+Rect ReadRect(InputReader& pInput)
 {
-    kesttest::SetUnusualHostState();
-    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    pDial.Draw(pRect);
-    const std::string lFaults = kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), !pViewportIsEmpty);
-    if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
+    Rect lRect;
+    lRect.mX = pInput.Number();
+    lRect.mY = pInput.Number();
+    lRect.mWidth = pInput.Number();
+    lRect.mHeight = pInput.Number();
+    return lRect;
+}
+
+//! One frame: the dial drawn into each rectangle in turn.
+void DrawFrame(kestdial::Dial& pDial, const std::vector<Rect>& pRects, bool pViewportIsEmpty)
+{
+    for (const Rect& lRect : pRects) {
+        kestdial::SetUnusualHostState();
+        const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
+        pDial.Draw(lRect);
+        const std::string lFaults =
+            kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !pViewportIsEmpty);
+        if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
+    }
 }
 
 } // namespace
@@ -159,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Session& lSession = TheSession();
     InputReader lInput(pData, pSize);
     const uint8_t lFlags = lInput.Byte();
-    kesttest::Dial& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
+    kestdial::Dial& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
 
     Set(lDial, "Minimum", lInput.Number());
     Set(lDial, "Maximum", lInput.Number());
@@ -170,26 +190,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     SetColour(lDial, "Font Color", lInput);
     Set(lDial, "Justification", lInput.Integer());
     Set(lDial, "Vertical Dock", lInput.Integer());
-    Rect lRect;
-    lRect.mX = lInput.Number();
-    lRect.mY = lInput.Number();
-    lRect.mWidth = lInput.Number();
-    lRect.mHeight = lInput.Number();
+    const int lRectCount = 1 + std::min((lFlags >> 3) & 7, kMostRects - 1);
+    std::vector<Rect> lRects;
+    for (int i = 0; i < lRectCount; ++i) lRects.push_back(ReadRect(lInput));
     const int lViewportWidth = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const int lViewportHeight = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const double lCameraWidth = lInput.Number();
-    kesttest::ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
+    kestdial::ViewingOptions().SetCameraResolution(lCameraWidth, lInput.Number());
     const std::string lLabel = lInput.Rest();
     Set(lDial, "Label", lLabel.c_str());
 
     int lWidth = 0;
     int lHeight = 0;
-    lDial.Element().GetIntrinsicDimension(kesttest::ViewingOptions().Options(), lWidth, lHeight);
+    lDial.Element().GetIntrinsicDimension(kestdial::ViewingOptions().Options(), lWidth, lHeight);
 
     glViewport(0, 0, lViewportWidth, lViewportHeight);
     const bool lViewportIsEmpty = lViewportWidth == 0 || lViewportHeight == 0;
-    Draw(lDial, lRect, lViewportIsEmpty);
-    if (lFlags & 4) Draw(lDial, lRect, lViewportIsEmpty);
+    DrawFrame(lDial, lRects, lViewportIsEmpty);
+    if (lFlags & 4) DrawFrame(lDial, lRects, lViewportIsEmpty);
     if (lFlags & 2) lSession.DestroyDial();
     return 0;
 }

@@ -10,7 +10,7 @@
 #define KEST_GL_FUNCTIONS(KEST_GL_FUNCTION)                                                                             \
     /* The frame, shapes and text of every draw. */                                                                     \
     KEST_GL_FUNCTION(GetIntegerv, false, (GLenum pName, GLint* pValues), (pName, pValues),                            \
-                     kesttest::AnswerViewport(pName, pValues))                                                         \
+                     kestdial::AnswerViewport(pName, pValues))                                                         \
     KEST_GL_FUNCTION(PushAttrib, false, (GLbitfield pMask), (pMask), )                                                 \
     KEST_GL_FUNCTION(PopAttrib, false, (), (), )                                                                       \
     KEST_GL_FUNCTION(MatrixMode, false, (GLenum pMode), (pMode), )                                                     \
@@ -27,7 +27,7 @@
     KEST_GL_FUNCTION(Begin, false, (GLenum pMode), (pMode), )                                                          \
     KEST_GL_FUNCTION(End, false, (), (), )                                                                             \
     KEST_GL_FUNCTION(Color4f, false, (GLfloat pRed, GLfloat pGreen, GLfloat pBlue, GLfloat pAlpha),                    \
-                     (pRed, pGreen, pBlue, pAlpha), kesttest::NoteColour(pRed, pGreen, pBlue, pAlpha))                 \
+                     (pRed, pGreen, pBlue, pAlpha), kestdial::NoteColour(pRed, pGreen, pBlue, pAlpha))                 \
     KEST_GL_FUNCTION(Vertex2f, false, (GLfloat pX, GLfloat pY), (pX, pY), )                                            \
     KEST_GL_FUNCTION(BindTexture, false, (GLenum pTarget, GLuint pTexture), (pTarget, pTexture), )                     \
     KEST_GL_FUNCTION(TexEnvi, false, (GLenum pTarget, GLenum pName, GLint pValue), (pTarget, pName, pValue), )         \

@@ -13,7 +13,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace kesttest {
+namespace kestdial {
 namespace {
 
 Recording* gRecording = nullptr;
@@ -81,21 +81,21 @@ void NoteColour(GLfloat pRed, GLfloat pGreen, GLfloat pBlue, GLfloat pAlpha)
 }
 
 } // namespace
-} // namespace kesttest
+} // namespace kestdial
 
 // libGL's definition of the entry point name, looked up once.
 #define KEST_REAL_GL(name)                                                                                             \
     ([]() {                                                                                                            \
-        static const auto lReal = kesttest::NextDefinition<decltype(&::name)>(#name);                                  \
+        static const auto lReal = kestdial::NextDefinition<decltype(&::name)>(#name);                                  \
         return lReal;                                                                                                  \
     }())
 
 //! The head of a call that hands a recorded call on to libGL, unless DropGlCalls dropped the calls:
 //! KEST_PASS_ON(glEnd)();
 #define KEST_PASS_ON(name)                                                                                             \
-    if (!kesttest::gDropping) KEST_REAL_GL(name)
+    if (!kestdial::gDropping) KEST_REAL_GL(name)
 
-namespace kesttest {
+namespace kestdial {
 
 const char* Name(GlFunction pFunction)
 {
@@ -187,15 +187,15 @@ bool Replay(const std::vector<GlCall>& pCalls)
     return true;
 }
 
-} // namespace kesttest
+} // namespace kestdial
 
-using kesttest::GlFunction;
+using kestdial::GlFunction;
 
 // NOLINTBEGIN(bugprone-macro-parentheses): arguments is the parenthesised argument list itself.
 #define KEST_GL_DEFINITION(name, changesTextures, parameters, arguments, then)                                         \
     void gl##name parameters                                                                                           \
     {                                                                                                                  \
-        kesttest::Record{GlFunction::name} arguments;                                                                  \
+        kestdial::Record{GlFunction::name} arguments;                                                                  \
         KEST_PASS_ON(gl##name) arguments;                                                                              \
         then;                                                                                                          \
     }
@@ -210,28 +210,28 @@ KEST_GL_FUNCTIONS(KEST_GL_DEFINITION)
 FTPoint FTFont::Render(const char* string, const int len, FTPoint position, FTPoint spacing, const int renderMode)
 {
     using Real = FTPoint (*)(FTFont*, const char*, int, FTPoint, FTPoint, int);
-    static const Real lReal = kesttest::NextDefinition<Real>("_ZN6FTFont6RenderEPKci7FTPointS2_i");
-    using kesttest::gRecording;
-    if (kesttest::gFtglDepth == 0 && kesttest::Accepting()) {
+    static const Real lReal = kestdial::NextDefinition<Real>("_ZN6FTFont6RenderEPKci7FTPointS2_i");
+    using kestdial::gRecording;
+    if (kestdial::gFtglDepth == 0 && kestdial::Accepting()) {
         gRecording->renders.push_back({this, string ? string : "", len, position, spacing, renderMode,
-                                       kesttest::gColour, gRecording->calls.size()});
+                                       kestdial::gColour, gRecording->calls.size()});
     }
-    ++kesttest::gFtglDepth;
+    ++kestdial::gFtglDepth;
     const FTPoint lPen = lReal(this, string, len, position, spacing, renderMode);
-    --kesttest::gFtglDepth;
+    --kestdial::gFtglDepth;
     return lPen;
 }
 
 FTBBox FTFont::BBox(const char* string, const int len, FTPoint position, FTPoint spacing)
 {
     using Real = FTBBox (*)(FTFont*, const char*, int, FTPoint, FTPoint);
-    static const Real lReal = kesttest::NextDefinition<Real>("_ZN6FTFont4BBoxEPKci7FTPointS2_");
+    static const Real lReal = kestdial::NextDefinition<Real>("_ZN6FTFont4BBoxEPKci7FTPointS2_");
     // Measuring loads the text's glyphs, which FTGL uploads into textures of the current context.
-    ++kesttest::gFtglDepth;
+    ++kestdial::gFtglDepth;
     const FTBBox lBox = lReal(this, string, len, position, spacing);
-    --kesttest::gFtglDepth;
-    using kesttest::gRecording;
-    if (kesttest::gFtglDepth == 0 && kesttest::Accepting()) {
+    --kestdial::gFtglDepth;
+    using kestdial::gRecording;
+    if (kestdial::gFtglDepth == 0 && kestdial::Accepting()) {
         gRecording->measures.push_back({this, string ? string : "", len, position, spacing, lBox});
     }
     return lBox;

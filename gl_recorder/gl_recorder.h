@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace kesttest {
+namespace kestdial {
 
 //! The recorded entry points, in the order of gl_functions.h: GlFunction::Begin is glBegin.
 enum class GlFunction {
@@ -105,6 +105,6 @@ void DropGlCalls(bool pDrop);
 //! not recorded): at the first of them the replay stops and answers false.
 bool Replay(const std::vector<GlCall>& pCalls);
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_GL_RECORDER_GL_RECORDER_H

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+using namespace kestdial;
 using namespace kesttest;
 
 namespace {
@@ -122,10 +123,10 @@ TEST(DialContext, DrawGivesBackTheHostsStateButTheLineWidth)
     ASSERT_TRUE(lContext);
     TestDial lDial;
     ASSERT_TRUE(lDial);
-    kesttest::SetUnusualHostState();
-    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
+    kestdial::SetUnusualHostState();
+    const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
     lDial.Draw();
-    EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
+    EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), true), "");
 }
 
 TEST(DialPixels, DefaultDialShowsItsParts)

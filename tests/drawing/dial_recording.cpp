@@ -1,32 +1,22 @@
 #include "dial_recording.h"
 
-#include "kestdialhudelement_element.h"
-#include "kestdialhudelement_face.h"
-
 #include <FTGL/ftgl.h>
 #include <gtest/gtest.h>
 
-//! The element's faces, which tell its scale labels, readout and label apart in a recording.
-class KestDialHUDElementInspector {
-public:
-    static const FTFont* ReadoutFace(const KestDialHUDElement& pDial) { return pDial.mReadoutFont; }
-    static const FTFont* ScaleFace(const KestDialHUDElement& pDial) { return pDial.mScaleFont; }
-    static const FTFont* LabelFace(const KestDialHUDElement& pDial) { return pDial.mLabelFont; }
-};
+#include <algorithm>
 
 namespace kesttest {
+
+using namespace kestdial;
 namespace {
 
-using Inspector = KestDialHUDElementInspector;
-
-const KestDialHUDElement& AsDial(const Dial& pDial)
+//! The point size of the face for text a pDivisor-th of the radius high: truncated, 0 below 1,
+//! at most 128.
+unsigned int FaceSize(double pRadius, double pDivisor)
 {
-    return static_cast<const KestDialHUDElement&>(pDial.Element());
+    const double lSize = pRadius / pDivisor;
+    return lSize >= 1.0 ? static_cast<unsigned int>(std::min(lSize, 128.0)) : 0u;
 }
-
-const FTFont* ReadoutFace(const Dial& pDial) { return Inspector::ReadoutFace(AsDial(pDial)); }
-const FTFont* ScaleFace(const Dial& pDial) { return Inspector::ScaleFace(AsDial(pDial)); }
-const FTFont* LabelFace(const Dial& pDial) { return Inspector::LabelFace(AsDial(pDial)); }
 
 std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
 {
@@ -57,28 +47,54 @@ std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
     return lPrimitives;
 }
 
-template <class tText> std::vector<tText> ByFace(const std::vector<tText>& pTexts, const FTFont* pFace)
+template <class tText>
+std::vector<tText> ByFace(const DialRecording& pDraw, const std::vector<tText>& pTexts, const std::string& pFace)
 {
     std::vector<tText> lResult;
     for (const tText& lText : pTexts)
-        if (lText.face == pFace) lResult.push_back(lText);
+        if (FaceName(pDraw, lText.face) == pFace) lResult.push_back(lText);
     return lResult;
+}
+
+//! Which of the dial's faces pFace is, told by the point size that each is given for the radius.
+const char* NameBySize(const FTFont& pFace, double pRadius)
+{
+    const unsigned int lSize = pFace.FaceSize();
+    return lSize == FaceSize(pRadius, 12.0)  ? "scale"
+           : lSize == FaceSize(pRadius, 5.0) ? "readout"
+           : lSize == FaceSize(pRadius, 8.0) ? "label"
+                                             : "other";
 }
 
 } // namespace
 
-const char* FaceName(const Dial& pDial, const FTFont* pFace)
+const char* FaceName(const DialRecording& pDraw, const FTFont* pFace)
 {
-    return pFace == ScaleFace(pDial)     ? "scale"
-           : pFace == ReadoutFace(pDial) ? "readout"
-           : pFace == LabelFace(pDial)   ? "label"
-                                         : "other";
+    const auto lName = pDraw.faceNames.find(pFace);
+    return lName != pDraw.faceNames.end() ? lName->second : "other";
+}
+
+std::vector<DrawStep> ElementSteps(const Recording& pDraw)
+{
+    std::vector<DrawStep> lSteps;
+    std::size_t lRender = 0;
+    for (std::size_t i = 0; i <= pDraw.calls.size(); ++i) {
+        for (; lRender < pDraw.renders.size() && pDraw.renders[lRender].atCall == i; ++lRender)
+            lSteps.push_back({nullptr, &pDraw.renders[lRender]});
+        if (i < pDraw.calls.size() && !pDraw.calls[i].byFtgl) lSteps.push_back({&pDraw.calls[i], nullptr});
+    }
+    return lSteps;
 }
 
 DialRecording RecordShapes(Dial& pDial, FBHUDElement::Rect pRect)
 {
     DialRecording lDraw;
     lDraw.raw = RecordDraw(pDial, pRect, kRecordedViewport);
+    // Named while the faces live: a recording may outlive its dial.
+    for (const TextRender& lRender : lDraw.raw.renders)
+        lDraw.faceNames[lRender.face] = NameBySize(*lRender.face, 0.5 * pRect.mWidth);
+    for (const TextMeasure& lMeasure : lDraw.raw.measures)
+        lDraw.faceNames[lMeasure.face] = NameBySize(*lMeasure.face, 0.5 * pRect.mWidth);
     EXPECT_FALSE(lDraw.raw.overflowed) << "the draw made more than " << kMaxRecordedCalls << " calls";
 
     for (const GlCall& lCall : lDraw.raw.calls)
@@ -97,12 +113,12 @@ DialRecording RecordShapes(Dial& pDial, FBHUDElement::Rect pRect)
                       << " primitives, not face, major marks, minor marks, rim, box, needle and hub";
     }
 
-    lDraw.scaleLabels = ByFace(lDraw.raw.renders, ScaleFace(pDial));
-    lDraw.readouts = ByFace(lDraw.raw.renders, ReadoutFace(pDial));
-    lDraw.labels = ByFace(lDraw.raw.renders, LabelFace(pDial));
-    lDraw.scaleMeasures = ByFace(lDraw.raw.measures, ScaleFace(pDial));
-    lDraw.readoutMeasures = ByFace(lDraw.raw.measures, ReadoutFace(pDial));
-    lDraw.labelMeasures = ByFace(lDraw.raw.measures, LabelFace(pDial));
+    lDraw.scaleLabels = ByFace(lDraw, lDraw.raw.renders, "scale");
+    lDraw.readouts = ByFace(lDraw, lDraw.raw.renders, "readout");
+    lDraw.labels = ByFace(lDraw, lDraw.raw.renders, "label");
+    lDraw.scaleMeasures = ByFace(lDraw, lDraw.raw.measures, "scale");
+    lDraw.readoutMeasures = ByFace(lDraw, lDraw.raw.measures, "readout");
+    lDraw.labelMeasures = ByFace(lDraw, lDraw.raw.measures, "label");
     return lDraw;
 }
 

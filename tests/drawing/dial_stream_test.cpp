@@ -1,37 +1,40 @@
 // The call streams of four dials (every GL call the element makes, every text it hands FTGL), held
-// to digests committed in golden/call_streams.txt: a change that is meant only to make the draw
-// cheaper must leave every call, every argument bit and every text exactly as it was.
+// to the streams committed as text in golden/call_streams/, one call a line: a change that is
+// meant only to make the draw cheaper, or to lay the code out anew, must leave every call, every
+// argument bit and every text exactly as it was.
 //
-// A change that is meant to alter what is drawn (fonts, geometry, colours) re-records the digests
-// from the build it is in, then the file is reviewed and committed with it:
+// A change that is meant to alter what is drawn (fonts, geometry, colours) re-records the streams
+// from the build it is in, then they are reviewed (git diff) and committed with it:
 //
-//   KEST_RECORD_CALL_STREAMS=1 build/tests/drawing/drawing_calls_test --gtest_filter='DialCallStream.*'
+//   KEST_UPDATE_GOLDEN=1 build/tests/drawing/drawing_calls_test --gtest_filter='DialCallStream.*'
 //
-// (any non-empty value; the test then writes the file instead of comparing with it).
+// (the test then writes the files instead of comparing with them).
 
 #include "dial_recording.h"
 
-#include <QtCore/QCryptographicHash>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+using namespace kestdial;
 using namespace kesttest;
 
 namespace {
 
-const char* const kStreamFile = KEST_SOURCE_DIR "/tests/drawing/golden/call_streams.txt";
-const char* const kRecordVariable = "KEST_RECORD_CALL_STREAMS";
+const char* const kUpdateVariable = "KEST_UPDATE_GOLDEN";
+//! Differing lines shown from the first difference on.
+constexpr std::size_t kShownDifferences = 5;
 
 struct StreamCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> settings;
+    std::vector<Setting> settings;
     FBHUDElement::Rect rect;
 };
 
@@ -46,6 +49,11 @@ const StreamCase kCases[] = {
      kDialRect},
 };
 
+std::string GoldenPath(const StreamCase& pCase)
+{
+    return std::string(KEST_SOURCE_DIR "/tests/drawing/golden/call_streams/") + pCase.name + ".txt";
+}
+
 //! A number exactly, as a hexadecimal float.
 std::string Exact(double pValue)
 {
@@ -56,12 +64,19 @@ std::string Exact(double pValue)
 
 std::string Exact(const FTPoint& pPoint) { return Exact(pPoint.X()) + Exact(pPoint.Y()) + Exact(pPoint.Z()); }
 
-std::string RenderText(const Dial& pDial, const TextRender& pRender)
+std::string RenderText(const DialRecording& pDraw, const TextRender& pRender)
 {
-    std::string lText = std::string("render ") + FaceName(pDial, pRender.face) + " \"" + pRender.text + "\" " +
+    std::string lText = std::string("render ") + FaceName(pDraw, pRender.face) + " \"" + pRender.text + "\" " +
                         std::to_string(pRender.length) + Exact(pRender.position) + Exact(pRender.spacing) + " " +
                         std::to_string(pRender.renderMode);
     for (const float lComponent : pRender.colour) lText += Exact(static_cast<double>(lComponent));
+    return lText + "\n";
+}
+
+std::string CallText(const GlCall& pCall)
+{
+    std::string lText = Name(pCall.function);
+    for (std::size_t k = 0; k < pCall.argCount; ++k) lText += Exact(pCall.args[k]);
     return lText + "\n";
 }
 
@@ -70,89 +85,80 @@ std::string RenderText(const Dial& pDial, const TextRender& pRender)
 //! then the texts it measured. FTGL's own GL calls follow from the texts it is given, but are left
 //! out: without a context FTGL never gets texture names or limits, so its binds and uploads vary
 //! from one process to the next.
-std::string StreamText(const Dial& pDial, const Recording& pDraw)
+std::string StreamText(const DialRecording& pDraw)
 {
     std::string lText;
-    std::size_t lRender = 0;
-    for (std::size_t i = 0; i <= pDraw.calls.size(); ++i) {
-        for (; lRender < pDraw.renders.size() && pDraw.renders[lRender].atCall == i; ++lRender)
-            lText += RenderText(pDial, pDraw.renders[lRender]);
-        if (i == pDraw.calls.size() || pDraw.calls[i].byFtgl) continue;
-        lText += Name(pDraw.calls[i].function);
-        for (std::size_t k = 0; k < pDraw.calls[i].argCount; ++k) lText += Exact(pDraw.calls[i].args[k]);
-        lText += "\n";
-    }
-    for (const TextMeasure& lMeasure : pDraw.measures)
-        lText += std::string("measure ") + FaceName(pDial, lMeasure.face) + " \"" + lMeasure.text + "\" " +
+    for (const DrawStep& lStep : ElementSteps(pDraw.raw))
+        lText += lStep.call ? CallText(*lStep.call) : RenderText(pDraw, *lStep.render);
+    for (const TextMeasure& lMeasure : pDraw.raw.measures)
+        lText += std::string("measure ") + FaceName(pDraw, lMeasure.face) + " \"" + lMeasure.text + "\" " +
                  std::to_string(lMeasure.length) + Exact(lMeasure.position) + Exact(lMeasure.spacing) + "\n";
     return lText;
 }
 
-struct StreamDigest {
-    std::size_t calls = 0; //!< the element's own GL calls in both draws, to tell a changed count from changed values
-    std::string sha256;
-};
-
-//! A new dial's first draw (its glyphs uploaded) and its second, steady draw.
-StreamDigest DigestOf(const StreamCase& pCase)
+//! A new dial's first draw (its glyphs uploaded), then "steady" and its second, steady draw.
+std::string StreamOf(const StreamCase& pCase)
 {
     TestDial lDial;
     if (!lDial) return {};
-    for (const auto& [lProperty, lValue] : pCase.settings) lDial.Set(lProperty, lValue);
+    for (const Setting& lSetting : pCase.settings) lDial.Set(lSetting.property, lSetting.text);
     const DialRecording lFirst = RecordShapes(lDial, pCase.rect);
     const DialRecording lSteady = RecordShapes(lDial, pCase.rect);
-    const std::string lText = StreamText(lDial, lFirst.raw) + "steady\n" + StreamText(lDial, lSteady.raw);
-    const QByteArray lHash =
-        QCryptographicHash::hash(QByteArray::fromStdString(lText), QCryptographicHash::Sha256).toHex();
-    return {lFirst.ownCalls.size() + lSteady.ownCalls.size(), lHash.toStdString()};
+    return StreamText(lFirst) + "steady\n" + StreamText(lSteady);
 }
 
-//! Case name to digest, from lines "NAME CALLS SHA256"; '#' starts a comment line.
-std::map<std::string, StreamDigest> ReadDigests()
+std::vector<std::string> Lines(const std::string& pText)
 {
-    std::map<std::string, StreamDigest> lDigests;
-    std::ifstream lFile(kStreamFile);
-    std::string lLine;
-    while (std::getline(lFile, lLine)) {
-        if (lLine.empty() || lLine[0] == '#') continue;
-        std::istringstream lFields(lLine);
-        std::string lName;
-        StreamDigest lDigest;
-        if (lFields >> lName >> lDigest.calls >> lDigest.sha256) lDigests[lName] = lDigest;
+    std::vector<std::string> lLines;
+    std::istringstream lStream(pText);
+    for (std::string lLine; std::getline(lStream, lLine);) lLines.push_back(lLine);
+    return lLines;
+}
+
+//! Empty when the streams are equal; else where they first differ, line by line with its index
+//! (0 for the first), and how long each is.
+std::string FirstDifferences(const std::vector<std::string>& pRecorded, const std::vector<std::string>& pDrawn)
+{
+    const auto lMismatch = std::mismatch(pRecorded.begin(), pRecorded.end(), pDrawn.begin(), pDrawn.end());
+    const std::size_t lFirst = static_cast<std::size_t>(lMismatch.first - pRecorded.begin());
+    if (lFirst == pRecorded.size() && lFirst == pDrawn.size()) return {};
+    std::ostringstream lReport;
+    lReport << pRecorded.size() << " calls recorded, " << pDrawn.size() << " drawn; first differences:\n";
+    const auto lLine = [](const std::vector<std::string>& pLines, std::size_t pIndex) {
+        return pIndex < pLines.size() ? pLines[pIndex] : std::string("(none)");
+    };
+    for (std::size_t i = lFirst, lShown = 0; i < std::max(pRecorded.size(), pDrawn.size()) && lShown < kShownDifferences;
+         ++i) {
+        if (lLine(pRecorded, i) == lLine(pDrawn, i)) continue;
+        lReport << "  [" << i << "] recorded: " << lLine(pRecorded, i) << "\n  [" << i << "] drawn:    " << lLine(pDrawn, i)
+                << "\n";
+        ++lShown;
     }
-    return lDigests;
-}
-
-void WriteDigests(const std::map<std::string, StreamDigest>& pDigests)
-{
-    std::ofstream lFile(kStreamFile);
-    lFile << "# Call streams of tests/drawing/dial_stream_test.cpp: case, the element's GL calls in the\n"
-             "# first and the steady draw, SHA-256 of both streams. Written by the test with "
-          << kRecordVariable << "=1.\n";
-    for (const auto& [lName, lDigest] : pDigests)
-        lFile << lName << " " << lDigest.calls << " " << lDigest.sha256 << "\n";
-    ASSERT_TRUE(lFile.good()) << "cannot write " << kStreamFile;
+    return lReport.str();
 }
 
 TEST(DialCallStream, IsTheRecordedOneForEachCase)
 {
-    std::map<std::string, StreamDigest> lDrawn;
-    for (const StreamCase& lCase : kCases) lDrawn[lCase.name] = DigestOf(lCase);
-
-    const char* lRecord = std::getenv(kRecordVariable);
-    if (lRecord && *lRecord) {
-        WriteDigests(lDrawn);
-        GTEST_SKIP() << "recorded the call streams into " << kStreamFile;
+    const bool lUpdate = std::getenv(kUpdateVariable) != nullptr;
+    for (const StreamCase& lCase : kCases) {
+        const std::string lDrawn = StreamOf(lCase);
+        const std::string lPath = GoldenPath(lCase);
+        if (lUpdate) {
+            std::ofstream lFile(lPath, std::ios::binary);
+            lFile << lDrawn;
+            ASSERT_TRUE(lFile.good()) << "cannot write " << lPath;
+            continue;
+        }
+        std::ifstream lFile(lPath, std::ios::binary);
+        ASSERT_TRUE(lFile) << "no recorded stream " << lPath << "; " << kUpdateVariable << "=1 records it";
+        std::ostringstream lRecorded;
+        lRecorded << lFile.rdbuf();
+        const std::string lDifferences = FirstDifferences(Lines(lRecorded.str()), Lines(lDrawn));
+        EXPECT_TRUE(lDifferences.empty())
+            << lCase.name << ": the draw's calls differ from " << lPath << "; " << lDifferences
+            << "if that is meant, re-record them with " << kUpdateVariable << "=1 (see " << __FILE__ << ")";
     }
-    const std::map<std::string, StreamDigest> lRecorded = ReadDigests();
-    for (const auto& [lName, lDigest] : lDrawn) {
-        const auto lExpected = lRecorded.find(lName);
-        ASSERT_NE(lExpected, lRecorded.end()) << "no digest of \"" << lName << "\" in " << kStreamFile;
-        EXPECT_EQ(lDigest.calls, lExpected->second.calls) << lName;
-        EXPECT_EQ(lDigest.sha256, lExpected->second.sha256)
-            << lName << ": the draw's calls differ from those recorded; if that is meant, re-record them with "
-            << kRecordVariable << "=1 (see " << __FILE__ << ")";
-    }
+    if (lUpdate) GTEST_SKIP() << "recorded the call streams into golden/call_streams/";
 }
 
 } // namespace

@@ -1,11 +1,12 @@
-// The element's text faces: read from the plug-in's font bundle when an element is created,
-// sized to the dial radius and kept for a few sizes, the readout face's decimal point as drawn,
-// and the one debug message and refused creation when a font of the bundle cannot be opened.
-// The plug-in is linked in, so its bundle is registered from the start and its class is in the
-// registry; elements are made through the registered creation function, as the host makes them.
+// The element's text faces: the face cache's sizes for a radius and the sets it keeps, the
+// readout face's decimal point as drawn, fonts read from the plug-in's font bundle only, and the
+// one debug message and refused creation when a font of the bundle cannot be opened. The plug-in
+// is linked in, so its bundle is registered from the start and its class is in the registry;
+// elements are made through the registered creation function, as the host makes them.
 
-#include "kestdialhudelement_element.h"
+#include "dial_session.h"
 #include "kestdialhudelement_face.h"
+#include "kestdialhudelement_face_cache.h"
 #include "offscreen_gl.h"
 
 #include <fbsdk_host/fbsdk_host.h>
@@ -18,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -32,59 +34,36 @@ int qCleanupResources_kest_test_arial_only();
 int qInitResources_kest_test_orator_only();
 int qCleanupResources_kest_test_orator_only();
 
+namespace {
+
 struct FaceSizes {
     unsigned int readout;
     unsigned int scale;
     unsigned int label;
-    int textSize;
 
-    bool operator==(const FaceSizes& p) const
-    {
-        return readout == p.readout && scale == p.scale && label == p.label && textSize == p.textSize;
-    }
+    bool operator==(const FaceSizes& p) const { return readout == p.readout && scale == p.scale && label == p.label; }
 };
 
 std::ostream& operator<<(std::ostream& pStream, const FaceSizes& p)
 {
-    return pStream << p.readout << "/" << p.scale << "/" << p.label << "/" << p.textSize;
+    return pStream << p.readout << "/" << p.scale << "/" << p.label;
 }
 
-class KestDialHUDElementInspector {
-public:
-    explicit KestDialHUDElementInspector(KestDialHUDElement& pElement) : mElement(pElement) {}
-
-    bool HasAllFaces() const { return mElement.mReadoutFont && mElement.mScaleFont && mElement.mLabelFont; }
-    FaceSizes Sizes() const
-    {
-        return {mElement.mReadoutFont->FaceSize(), mElement.mScaleFont->FaceSize(), mElement.mLabelFont->FaceSize(),
-                mElement.mTextSize};
-    }
-    void ResizeTo(double pRadius)
-    {
-        mElement.mRadius = pRadius;
-        mElement.ResizeText();
-    }
-    FTFont& ReadoutFace() { return *mElement.mReadoutFont; }
-    int KeptFaceSets() const { return mElement.mKeptFaceCount; }
-    std::size_t HeldTextureBytes() const { return mElement.HeldTextureBytes(); }
-
-private:
-    KestDialHUDElement& mElement;
-};
-
-namespace {
+FaceSizes SizesOf(const KestFaceSet& pFaces)
+{
+    return {pFaces.mReadout->FaceSize(), pFaces.mScale->FaceSize(), pFaces.mLabel->FaceSize()};
+}
 
 const char* const kOratorResource = ":/resources/OratorStd.otf";
 const char* const kArialResource = ":/resources/Arial.ttf";
 
-using Element = std::unique_ptr<KestDialHUDElement, void (*)(FBComponent*)>;
+using Element = std::unique_ptr<FBHUDElement, void (*)(FBComponent*)>;
 
 Element CreateElement()
 {
     for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-        if (lEntry.name == "KestDialHUDElement")
-            return Element(dynamic_cast<KestDialHUDElement*>(fbhost::CreateElement(lEntry, "Dial")),
-                           fbhost::DestroyElement);
+        if (kestdial::IsDialClass(lEntry))
+            return Element(fbhost::CreateElement(lEntry, "Dial"), fbhost::DestroyElement);
     ADD_FAILURE() << "the plug-in's class is not registered";
     return Element(nullptr, fbhost::DestroyElement);
 }
@@ -101,38 +80,50 @@ protected:
     void SetUp() override { UnregisterTestBundles(); }
 };
 
-TEST_F(DialFaces, CreationMakesTheThreeFacesSizedForRadius100)
+//! A font of the plug-in's bundle, read as the element reads it.
+KestFontData ReadFont(const char* pPath)
 {
-    const Element lElement = CreateElement();
-    ASSERT_TRUE(lElement);
-    const KestDialHUDElementInspector lInspector(*lElement);
-    ASSERT_TRUE(lInspector.HasAllFaces());
-    EXPECT_EQ(lInspector.Sizes(), (FaceSizes{20, 8, 12, 100}));
+    KestFontData lFont;
+    QFile lFile(QString::fromLatin1(pPath));
+    if (!lFile.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot open " << pPath;
+        return lFont;
+    }
+    const QByteArray lBytes = lFile.readAll();
+    lFont.mSize = static_cast<unsigned long>(lBytes.size());
+    lFont.mBytes.reset(new unsigned char[lFont.mSize]);
+    std::memcpy(lFont.mBytes.get(), lBytes.constData(), lFont.mSize);
+    return lFont;
 }
 
-TEST_F(DialFaces, ResizeTextTruncatesEachSizeOfTheRadius)
+//! A face cache open on the bundle's fonts, as an element opens its own.
+class FaceCache : public DialFaces {
+protected:
+    void SetUp() override
+    {
+        DialFaces::SetUp();
+        mCache.Open(ReadFont(kOratorResource), ReadFont(kArialResource));
+    }
+
+    KestFaceCache mCache;
+};
+
+TEST_F(FaceCache, TruncatesEachSizeOfTheRadius)
 {
     const struct {
         double radius;
         FaceSizes sizes;
     } kRows[] = {
-        {100.0, {20, 8, 12, 100}},
-        {99.9, {19, 8, 12, 99}},
-        {50.0, {10, 4, 6, 50}},
-        {4.0, {0, 0, 0, 4}},
+        {100.0, {20, 8, 12}},
+        {99.9, {19, 8, 12}},
+        {50.0, {10, 4, 6}},
+        {4.0, {0, 0, 0}},
     };
-    const Element lElement = CreateElement();
-    ASSERT_TRUE(lElement);
-    KestDialHUDElementInspector lInspector(*lElement);
     // Down the table and back up, so that each size is reached from a larger and a smaller one.
-    for (const auto& lRow : kRows) {
-        lInspector.ResizeTo(lRow.radius);
-        EXPECT_EQ(lInspector.Sizes(), lRow.sizes) << "radius " << lRow.radius << ", going down";
-    }
-    for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow) {
-        lInspector.ResizeTo(lRow->radius);
-        EXPECT_EQ(lInspector.Sizes(), lRow->sizes) << "radius " << lRow->radius << ", going up";
-    }
+    for (const auto& lRow : kRows)
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow.radius)), lRow.sizes) << "radius " << lRow.radius << ", going down";
+    for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow)
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow->radius)), lRow->sizes) << "radius " << lRow->radius << ", going up";
 }
 
 //! Horizontal extent [begin, end) of one glyph's ink, in pixel columns.
@@ -162,7 +153,7 @@ std::vector<InkRun> InkRuns(const std::vector<unsigned char>& pRgba, int pWidth)
 
 // In a monospace readout the decimal point only reads as one when its ink sits midway between
 // the digits around it; a point drawn against the digit before it reads as "0. 0".
-TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
+TEST_F(FaceCache, ReadoutPointSitsMidwayBetweenItsDigits)
 {
     constexpr int kWidth = 400;
     constexpr int kHeight = 160;
@@ -173,20 +164,16 @@ TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
     glMatrixMode(GL_PROJECTION);
     glOrtho(0.0, lContext->Width(), 0.0, lContext->Height(), -1.0, 1.0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    const Element lElement = CreateElement();
-    ASSERT_TRUE(lElement);
-    KestDialHUDElementInspector lInspector(*lElement);
-
     for (const double lRadius : {100.0, 500.0}) { // readout faces of 20 and 100 points
-        lInspector.ResizeTo(lRadius);
+        FTFont& lFace = *mCache.UseSizesFor(lRadius).mReadout;
         for (const char* const lReadout : {"  0.0", " 63.5"}) {
             const std::string lText = lReadout;
             lContext->Clear(0.0f, 0.0f, 0.0f);
-            lInspector.ReadoutFace().Render(lText.c_str(), -1, FTPoint(10.0, 40.0));
+            lFace.Render(lText.c_str(), -1, FTPoint(10.0, 40.0));
             lContext->Finish();
             const std::vector<InkRun> lGlyphs = InkRuns(lContext->ReadPixels(), kWidth);
             const std::string lInkedText = lText.substr(lText.find_first_not_of(' '));
-            const std::string lWhere = "\"" + lText + "\" at " + std::to_string(lInspector.Sizes().readout) + " points";
+            const std::string lWhere = "\"" + lText + "\" at " + std::to_string(lFace.FaceSize()) + " points";
             ASSERT_EQ(lGlyphs.size(), lInkedText.size()) << lWhere << ": the glyphs' ink does not stand apart";
             const std::size_t lPoint = lInkedText.find('.');
             const int lBefore = lGlyphs[lPoint].begin - lGlyphs[lPoint - 1].end;
@@ -197,28 +184,27 @@ TEST_F(DialFaces, ReadoutPointSitsMidwayBetweenItsDigits)
     }
 }
 
-// A dial drawn at many sizes keeps the faces of a few: at most three sets beside the current one,
-// and before a set is made for new sizes the kept ones are cut to 40 MiB of glyph textures. A set
-// at the largest face size holds 20 MiB, so one element holds at most about 60 MiB; dials this
-// large at four sizes would otherwise hold 72 MiB.
-TEST_F(DialFaces, KeptFacesAreBoundedInNumberAndTextureMemory)
+// Faces used at many sizes are kept for a few: at most three sets beside the current one, and
+// before a set is made for new sizes the kept ones are cut to 40 MiB of glyph textures. A set at
+// the largest face size holds 20 MiB, so a cache holds at most about 60 MiB; sets this large at
+// four sizes would otherwise hold 72 MiB.
+TEST_F(FaceCache, KeptSetsAreBoundedInNumberAndTextureMemory)
 {
     std::string lError;
     const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(300, 300, lError);
     ASSERT_TRUE(lContext) << lError;
-    const Element lElement = CreateElement();
-    ASSERT_TRUE(lElement);
-    const KestDialHUDElementInspector lInspector(*lElement);
-    fbhost::Viewer lViewer;
-    const auto lDraw = [&](double pRadius) {
-        FBHUDElement::Rect lRect = fbhost::HudRect(50.0, 40.0, 2.0 * pRadius, 2.0 * pRadius);
-        lElement->DrawElement(lViewer.Options(), lRect);
+    // Sized faces hold glyph textures once they draw text.
+    const auto lDrawAt = [&](double pRadius) {
+        const KestFaceSet lFaces = mCache.UseSizesFor(pRadius);
+        for (FTFont* lFace : {static_cast<FTFont*>(lFaces.mReadout), static_cast<FTFont*>(lFaces.mScale),
+                              static_cast<FTFont*>(lFaces.mLabel)})
+            lFace->Render("0.5 METER", -1, FTPoint(10.0, 40.0));
     };
-    for (const double lRadius : {30.0, 40.0, 50.0, 60.0, 70.0, 80.0}) lDraw(lRadius);
-    EXPECT_EQ(lInspector.KeptFaceSets(), 3);
+    for (const double lRadius : {30.0, 40.0, 50.0, 60.0, 70.0, 80.0}) lDrawAt(lRadius);
+    EXPECT_EQ(mCache.KeptSetCount(), 3);
     for (const double lRadius : {1536.0, 1400.0, 1300.0, 1200.0, 1100.0, 1024.0, 1536.0}) {
-        lDraw(lRadius);
-        EXPECT_LE(lInspector.HeldTextureBytes(), std::size_t{60} << 20) << "after radius " << lRadius;
+        lDrawAt(lRadius);
+        EXPECT_LE(mCache.HeldTextureBytes(), std::size_t{60} << 20) << "after radius " << lRadius;
     }
 }
 
@@ -231,8 +217,9 @@ TEST_F(DialFaces, CreationNeedsNoFileInTheWorkingDirectory)
     char* const lPrevious = getcwd(nullptr, 0);
     ASSERT_NE(lPrevious, nullptr);
     ASSERT_EQ(chdir(lEmpty), 0);
+    // An element is made only once its fonts are read and its faces made over them.
     Element lElement = CreateElement();
-    const bool lHasFaces = lElement && KestDialHUDElementInspector(*lElement).HasAllFaces();
+    const bool lHasFaces = lElement != nullptr;
     lElement.reset();
     EXPECT_EQ(chdir(lPrevious), 0);
     std::free(lPrevious);

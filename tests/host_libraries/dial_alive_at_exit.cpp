@@ -50,8 +50,8 @@ private:
         hudhost::OffscreenGL& lViewer = *Viewer();
         lViewer.Clear(0.0f, 0.0f, 0.0f);
         const std::vector<unsigned char> lBefore = lViewer.ReadPixels();
-        FBHUDElement::Rect lRect = kesttest::kDialRect;
-        mDial->DrawElement(kesttest::ViewingOptions().Options(), lRect);
+        FBHUDElement::Rect lRect = kestdial::kDialRect;
+        mDial->DrawElement(kestdial::ViewingOptions().Options(), lRect);
         const GLenum lError = glGetError();
         const bool lUnchanged = lViewer.ReadPixels() == lBefore;
         if (lError != GL_NO_ERROR) std::fprintf(stderr, "dial_alive_at_exit: the late draw left GL error 0x%x\n", lError);
@@ -65,13 +65,13 @@ private:
 int main()
 {
     std::string lError;
-    const fbhost::RegistryEntry* lClass = kesttest::DialClass(lError);
+    const fbhost::RegistryEntry* lClass = kestdial::DialClass(lError);
     if (lClass) Viewer() = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
     if (!Viewer()) {
         std::fprintf(stderr, "dial_alive_at_exit: no dial to draw: %s\n", lError.c_str());
         return 2;
     }
-    kesttest::ViewingOptions();
+    kestdial::ViewingOptions();
     // Made after the viewer and before the dial's first face, so destroyed at exit after FTGL's
     // library and before the viewer.
     static ExitTeardown sTeardown;
@@ -80,7 +80,7 @@ int main()
         std::fprintf(stderr, "dial_alive_at_exit: the dial's creation was refused\n");
         return 2;
     }
-    FBHUDElement::Rect lRect = kesttest::kDialRect;
-    sTeardown.mDial->DrawElement(kesttest::ViewingOptions().Options(), lRect);
+    FBHUDElement::Rect lRect = kestdial::kDialRect;
+    sTeardown.mDial->DrawElement(kestdial::ViewingOptions().Options(), lRect);
     return 0;
 }

@@ -69,7 +69,7 @@ GLenum TakeErrors()
 bool Set(FBHUDElement& pDial, const char* pName, const char* pText)
 {
     std::string lError;
-    if (kesttest::SetFromText(pDial, pName, pText, lError)) return true;
+    if (kestdial::SetFromText(pDial, pName, pText, lError)) return true;
     std::fprintf(stderr, "dial_width_sweep: cannot set %s: %s\n", pName, lError.c_str());
     return false;
 }
@@ -95,7 +95,7 @@ long DrawNewDial(const fbhost::RegistryEntry& pClass, fbhost::Viewer& pViewer, i
 int main()
 {
     std::string lError;
-    const fbhost::RegistryEntry* lClass = kesttest::DialClass(lError);
+    const fbhost::RegistryEntry* lClass = kestdial::DialClass(lError);
     const std::unique_ptr<hudhost::OffscreenGL> lGl =
         lClass ? hudhost::OffscreenGL::CreateOnTestDevice(kLastWidth + kMargin, kLastWidth + kMargin, lError)
                : nullptr;

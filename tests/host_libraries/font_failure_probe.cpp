@@ -14,6 +14,8 @@
 
 namespace {
 
+// Its own lookup of the dial's class: the tests' shared one (tests/support) links Qt, which this
+// process must not.
 const char* const kDialClassName = "KestDialHUDElement";
 //! The plug-in's export that unregisters its compiled-in resources (the fonts).
 const char* const kCleanupResourcesSymbol = "_Z36qCleanupResources_kestdialhudelementv";

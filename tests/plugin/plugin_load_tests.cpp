@@ -6,6 +6,7 @@
 // latest entry is the one of the current load. CTest runs each test in a process of its own,
 // so each PluginLoad test there sees the process's first load.
 
+#include "dial_session.h"
 #include "property_text.h"
 
 #include <fbsdk_host/fbsdk_host.h>
@@ -27,7 +28,6 @@
 
 namespace {
 
-const char* const kClassName = "KestDialHUDElement";
 const char* const kEntryPointSymbol = "_Z29EntryPointkestdialhudeelement15kFBDllOperation";
 const char* const kTypeInfoSymbol = "_ZN18KestDialHUDElement8TypeInfoE";
 const char* const kBundledFont = ":/resources/Arial.ttf";
@@ -59,7 +59,7 @@ std::vector<fbhost::RegistryEntry> ElementEntries()
 {
     std::vector<fbhost::RegistryEntry> lEntries;
     for (const fbhost::RegistryEntry& lEntry : fbhost::Registry())
-        if (lEntry.name == kClassName) lEntries.push_back(lEntry);
+        if (kestdial::IsDialClass(lEntry)) lEntries.push_back(lEntry);
     return lEntries;
 }
 
@@ -230,8 +230,8 @@ TEST_F(PluginElement, IsItsOwnClassAndItsSdkBasesOnly)
 
 TEST_F(PluginElement, NamesItselfAsItsRegistryEntry)
 {
-    EXPECT_STREQ(mElement->ClassName(), kClassName);
-    EXPECT_STREQ(mElement->FbxGetObjectSubType(), kClassName);
+    EXPECT_STREQ(mElement->ClassName(), kestdial::kDialClassName);
+    EXPECT_STREQ(mElement->FbxGetObjectSubType(), kestdial::kDialClassName);
 }
 
 TEST_F(PluginElement, DeclaresItsPropertiesWithDefaultsAndRanges)

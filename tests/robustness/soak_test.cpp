@@ -99,8 +99,8 @@ std::unique_ptr<hudhost::OffscreenGL> MakeViewer(int pSize)
 int ComponentsBeforeDials()
 {
     std::string lError;
-    EXPECT_TRUE(kesttest::DialClass(lError)) << lError;
-    kesttest::ViewingOptions();
+    EXPECT_TRUE(kestdial::DialClass(lError)) << lError;
+    kestdial::ViewingOptions();
     return fbhost::LiveComponentCount();
 }
 
@@ -142,7 +142,7 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
             << "resident bytes gained over elements " << lWarmUp << " to " << kIterations;
     }
     EXPECT_EQ(fbhost::LiveComponentCount(), lComponents);
-    EXPECT_EQ(kesttest::DialRegistrations(), 1);
+    EXPECT_EQ(kestdial::DialRegistrations(), 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     std::printf("%d elements in %.1f s; after the first %d, %ld heap and %ld resident bytes gained\n", kIterations,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - lStart).count(), lWarmUp, lHeapGrowth,
@@ -173,10 +173,10 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     // The viewer's context is unharmed and still takes dials.
     lViewer->MakeCurrent();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    kesttest::SetUnusualHostState();
-    const kesttest::HostGlState lBefore = kesttest::CaptureHostState();
-    EXPECT_TRUE(CreateDrawDestroy({kesttest::kDialRect}, 50.0));
-    EXPECT_EQ(kesttest::StateFaults(lBefore, kesttest::CaptureHostState(), true), "");
+    kestdial::SetUnusualHostState();
+    const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
+    EXPECT_TRUE(CreateDrawDestroy({kestdial::kDialRect}, 50.0));
+    EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), true), "");
 }
 
 } // namespace

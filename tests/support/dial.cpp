@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-namespace kesttest {
+namespace kestdial {
 
 fbhost::Viewer& ViewingOptions()
 {
@@ -58,4 +58,4 @@ void Dial::Draw(FBHUDElement::Rect pRect)
     mElement->DrawElement(ViewingOptions().Options(), pRect);
 }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-namespace kesttest {
+namespace kestdial {
 
 //! What a dial's owner does with a failure to make the dial or to set one of its properties: a
 //! test fails, a benchmark is skipped, the fuzzer aborts.
@@ -51,6 +51,6 @@ private:
     FBHUDElement* mElement = nullptr;
 };
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_DIAL_H

@@ -7,15 +7,9 @@
 #include <algorithm>
 #include <memory>
 
-namespace kesttest {
+namespace kestdial {
 
-namespace {
-
-const char* const kDialClassName = "KestDialHUDElement";
-
-bool IsDial(const fbhost::RegistryEntry& pEntry) { return pEntry.name == kDialClassName; }
-
-} // namespace
+bool IsDialClass(const fbhost::RegistryEntry& pEntry) { return pEntry.name == kDialClassName; }
 
 const fbhost::RegistryEntry* DialClass(std::string& pError)
 {
@@ -24,7 +18,7 @@ const fbhost::RegistryEntry* DialClass(std::string& pError)
         fbhost::PluginLibrary::Load(KEST_PLUGIN_PATH, sLoadError);
     static const fbhost::RegistryEntry sEntry = [] {
         const std::vector<fbhost::RegistryEntry> lEntries = fbhost::Registry();
-        const auto lFound = std::find_if(lEntries.begin(), lEntries.end(), IsDial);
+        const auto lFound = std::find_if(lEntries.begin(), lEntries.end(), IsDialClass);
         return lFound != lEntries.end() ? *lFound : fbhost::RegistryEntry();
     }();
     if (!sLibrary) pError = "cannot load " KEST_PLUGIN_PATH ": " + sLoadError;
@@ -35,7 +29,7 @@ const fbhost::RegistryEntry* DialClass(std::string& pError)
 int DialRegistrations()
 {
     const std::vector<fbhost::RegistryEntry> lEntries = fbhost::Registry();
-    return static_cast<int>(std::count_if(lEntries.begin(), lEntries.end(), IsDial));
+    return static_cast<int>(std::count_if(lEntries.begin(), lEntries.end(), IsDialClass));
 }
 
 bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText,
@@ -56,4 +50,4 @@ bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue)
     return lProperty != nullptr;
 }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -8,11 +8,17 @@
 
 #include <string>
 
-namespace kesttest {
+namespace kestdial {
 
 //! The rectangle of the typical redraw: at (50, 40), 200 wide (so radius 100, centre (150, 140)
 //! with both placement values 0), shown at its intrinsic size.
 constexpr FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0, 1.0, 1.0};
+
+//! The name that the plug-in registers the dial's class under.
+constexpr const char* kDialClassName = "KestDialHUDElement";
+
+//! Whether pEntry registers the dial's class.
+bool IsDialClass(const fbhost::RegistryEntry& pEntry);
 
 //! The dial's registered class; null, with the reason in pError, when the plug-in does not load
 //! or registers no dial. The plug-in stays loaded until the process ends.
@@ -20,6 +26,12 @@ const fbhost::RegistryEntry* DialClass(std::string& pError);
 
 //! Number of registry entries of the dial's class.
 int DialRegistrations();
+
+//! A property and the text that it is set from, as a user would set it.
+struct Setting {
+    std::string property;
+    std::string text;
+};
 
 //! Sets pName from pText as a user would; false, with the reason in pError, when the element
 //! has no such property or the text does not fit its type.
@@ -30,6 +42,6 @@ bool SetFromText(FBComponent& pElement, const std::string& pName, const std::str
 //! property or the property refuses it.
 bool SetFromValue(FBComponent& pElement, const std::string& pName, void* pValue);
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_DIAL_SESSION_H

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace kesttest {
+namespace kestdial {
 
 namespace {
 
@@ -35,4 +35,4 @@ DrawDeadline::DrawDeadline(const std::string& pWhat, std::chrono::seconds pLimit
 
 DrawDeadline::~DrawDeadline() { alarm(0); }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-namespace kesttest {
+namespace kestdial {
 
 //! Ends the process with the message "<pWhat> did not end within <pLimit> s" unless it is
 //! destroyed before pLimit has passed. It takes the process's alarm signal: one at a time.
@@ -17,6 +17,6 @@ public:
     DrawDeadline& operator=(const DrawDeadline&) = delete;
 };
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_DRAW_DEADLINE_H

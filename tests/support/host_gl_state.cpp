@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <sstream>
 
-namespace kesttest {
+namespace kestdial {
 
 namespace {
 
@@ -135,4 +135,4 @@ std::string StateFaults(const HostGlState& pBefore, const HostGlState& pAfter, b
     return lFaults.Text();
 }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-namespace kesttest {
+namespace kestdial {
 
 //! A snapshot of the current context's state, taken by CaptureHostState.
 struct HostGlState {
@@ -41,6 +41,6 @@ void SetUnusualHostState();
 //! before otherwise. Empty when the draw gave everything back.
 std::string StateFaults(const HostGlState& pBefore, const HostGlState& pAfter, bool pDrawn);
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_HOST_GL_STATE_H

@@ -2,7 +2,7 @@
 
 #include "recorded_draw.h"
 
-namespace kesttest {
+namespace kestdial {
 
 Recording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect, std::optional<std::array<int, 4>> pViewport)
 {
@@ -17,4 +17,4 @@ Recording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect, std::optional<std::a
     return lRecording;
 }
 
-} // namespace kesttest
+} // namespace kestdial

@@ -9,13 +9,13 @@
 #include <array>
 #include <optional>
 
-namespace kesttest {
+namespace kestdial {
 
 //! Draws pDial into pRect under the recorder. With pViewport, GL_VIEWPORT queries answer it
 //! during the draw (as they must where no context is current).
 Recording RecordDraw(Dial& pDial, FBHUDElement::Rect pRect = kDialRect,
                      std::optional<std::array<int, 4>> pViewport = std::nullopt);
 
-} // namespace kesttest
+} // namespace kestdial
 
 #endif // KEST_TESTS_SUPPORT_RECORDED_DRAW_H

@@ -7,7 +7,7 @@
 
 namespace kesttest {
 
-class TestDial : public Dial {
+class TestDial : public kestdial::Dial {
 public:
     TestDial();
 };

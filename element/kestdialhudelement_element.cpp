@@ -429,20 +429,17 @@ struct DrawInput {
     const FBPropertyString* mLabel;
 };
 
+// The colours are made in place from the properties' values, never default-made and assigned:
+// FBColorAndAlpha's constructors and assignment are the SDK library's, and a dial built against
+// the SDKs up to 2018 imports none of them.
 DrawInput ReadInput(const KestDialHUDElement& pElement, const DialCircle& pCircle)
 {
-    DrawInput lInput;
-    lInput.mCircle = pCircle;
-    lInput.mMask = pElement.MaskColor;
-    lInput.mFont = pElement.FontColor;
     const double lSpread = pElement.Spread;
-    lInput.mMinimum = pElement.Minimum;
-    lInput.mMaximum = pElement.Maximum;
+    const double lMinimum = pElement.Minimum;
+    const double lMaximum = pElement.Maximum;
     const int lTicks = pElement.Ticks;
-    lInput.mScale = ScaleOf(lSpread, lTicks, lInput.mMinimum, lInput.mMaximum);
-    lInput.mValue = pElement.Value;
-    lInput.mLabel = &pElement.Label;
-    return lInput;
+    return {pCircle, pElement.MaskColor, pElement.FontColor, ScaleOf(lSpread, lTicks, lMinimum, lMaximum),
+            lMinimum, lMaximum, pElement.Value, &pElement.Label};
 }
 
 const char* LabelText(const FBPropertyString& pLabel)

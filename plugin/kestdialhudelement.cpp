@@ -1,7 +1,7 @@
 // Plug-in library: the library object, the entry points the host calls, and the
 // registration of the dial element class.
 
-#include "../element/kestdialhudelement_element.h"
+#include "kestdialhudelement_element.h"
 
 FBLibraryDeclare(kestdialhudeelement)
 {

@@ -1,6 +1,6 @@
 #ifndef KESTDIALHUDELEMENT_GLIBC_H
 #define KESTDIALHUDELEMENT_GLIBC_H
-// Included ahead of every source of the plug-in (plugin/CMakeLists.txt), so that the plug-in
+// Included ahead of every source of the plug-in (cmake/KestPluginCode.cmake), so that the plug-in
 // loads on the oldest host platform, RHEL 6 with glibc 2.12.
 //
 // glibc 2.14 gave memcpy a second symbol version, GLIBC_2.14, for a memcpy that may copy

@@ -14,9 +14,7 @@ scripts/install-deps.sh
 build_dir=${KEST_BENCH_DIR:-build-bench}
 repetitions=${KEST_BENCH_REPETITIONS:-9}
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-  -DKEST_SANITIZE=OFF -DKEST_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build_dir" -j2 --target kest_benchmarks hudhost
+KEST_BUILD_DIR=$build_dir KEST_PRESET=benchmarks KEST_BUILD_TARGETS="kest_benchmarks hudhost" scripts/build.sh
 
 echo "$(nproc) cores, $(date -u '+%Y-%m-%d %H:%M UTC')"
 "$build_dir/benchmarks/kest_benchmarks" --benchmark_repetitions="$repetitions" \

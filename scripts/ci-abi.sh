@@ -34,9 +34,8 @@ started=$SECONDS
 for release in "${releases[@]}"; do
   build_dir=$build_root/$release
   echo "== The stand-in SDK of $release, in $build_dir"
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
+  KEST_BUILD_DIR=$build_dir KEST_BUILD_TARGETS="fbsdk kestdialhudelement hudhost" scripts/build.sh \
     -DKEST_STANDIN_SDK_VERSION="$release" -DKEST_BUILD_BENCHMARKS=OFF >/dev/null
-  cmake --build "$build_dir" -j2 --target fbsdk kestdialhudelement hudhost >/dev/null
   plugin=$build_dir/plugin/libkestdialhudelement.so
   library=$build_dir/standin_sdk/libfbsdk.so.1
   scripts/check-symbol-versions.sh "$plugin"

@@ -10,9 +10,7 @@ scripts/install-deps.sh
 
 build_dir=${KEST_FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${KEST_FUZZ_SECONDS:-60}
-CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-  -DKEST_SANITIZE=ON -DKEST_FUZZ=ON >/dev/null
-cmake --build "$build_dir" --target kest_dial_fuzzer
+KEST_BUILD_DIR=$build_dir KEST_PRESET=fuzz KEST_BUILD_TARGETS=kest_dial_fuzzer scripts/build.sh
 
 mkdir -p "$build_dir/corpus" "$build_dir/artifacts"
 export UBSAN_OPTIONS=print_stacktrace=1

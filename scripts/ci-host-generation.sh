@@ -60,7 +60,7 @@ expect_loaded() {
 
 ftgl_build="$root/ftgl213"
 step "Building the project against FTGL 2.1.3 in $ftgl_build"
-KEST_BUILD_DIR="$ftgl_build" scripts/build.sh -DKEST_BUILD_BENCHMARKS=OFF >/dev/null
+KEST_BUILD_DIR="$ftgl_build" KEST_PRESET=host-generation scripts/build.sh >/dev/null
 grep -qx 'FTGL_VERSION:INTERNAL=2.1.3~rc5' "$ftgl_build/CMakeCache.txt" || fail "$ftgl_build did not find FTGL 2.1.3~rc5"
 checked=0
 while IFS= read -r -d '' binary; do
@@ -78,8 +78,8 @@ ctest --test-dir "$ftgl_build" --output-on-failure -j2
 
 step "A dial kept until exit, on FTGL 2.1.3 under AddressSanitizer and UndefinedBehaviorSanitizer"
 sanitized_build="$root/ftgl213-sanitize"
-KEST_BUILD_DIR="$sanitized_build" KEST_BUILD_TARGETS=dial_alive_at_exit scripts/build.sh -DKEST_SANITIZE=ON \
-  -DKEST_BUILD_BENCHMARKS=OFF >/dev/null
+KEST_BUILD_DIR="$sanitized_build" KEST_PRESET=sanitizers KEST_BUILD_TARGETS=dial_alive_at_exit scripts/build.sh \
+  >/dev/null
 UBSAN_OPTIONS=print_stacktrace=1 "$sanitized_build/tests/host_libraries/dial_alive_at_exit" ||
   fail "a dial kept until exit did not exit cleanly on FTGL 2.1.3"
 echo "a dial kept until exit: exit status 0, no sanitizer report"
@@ -96,7 +96,7 @@ cmake --install "$build_dir" --component sdk --prefix "$root/sdk2016" >/dev/null
 grep -q 'define FBSDKNamespace ORSDK2016' "$root/sdk2016/include/fbsdk/fbversion.h" ||
   fail "the normal build's stand-in SDK is not the SDK of 2016"
 qt4_build="$root/plugin-qt4"
-cmake -S . -B "$qt4_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON -DORSDK_ROOT="$root/sdk2016" \
+cmake --preset sdk-tree -B "$qt4_build" -DORSDK_ROOT="$root/sdk2016" \
   -DQT_QMAKE_EXECUTABLE="$deps/qt-4.8.6/bin/qmake" >"$work/configure.log" 2>&1 ||
   { cat "$work/configure.log"; fail "the configure step failed"; }
 grep -q "Qt: 4.8.6 Core, chosen by the SDK of 2016" "$work/configure.log" ||

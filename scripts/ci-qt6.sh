@@ -50,8 +50,7 @@ rmdir "$sdk/lib"
 sed -i '/define FBSDK_STANDIN_YEAR/d' "$sdk/include/fbsdk/fbversion.h"
 export CXXFLAGS="-DFBSDK_STANDIN_YEAR=2023"
 configure() {
-  cmake -S . -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-    -DORSDK_ROOT="$sdk" >"$work/configure.log" 2>&1
+  cmake --preset sdk-tree -B "$work/build" -DORSDK_ROOT="$sdk" >"$work/configure.log" 2>&1
 }
 
 # Neither file naming the release, the build must stop and ask for KEST_QT_MAJOR.

@@ -7,9 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 build_dir=${KEST_SANITIZE_BUILD_DIR:-build-sanitize}
-# GCC's -fsanitize=undefined leaves out float-to-integer conversions that overflow; they are
-# undefined all the same, and hostile property values and rectangles reach them.
-KEST_BUILD_DIR=$build_dir scripts/build.sh -DKEST_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=float-cast-overflow
+# The preset adds the float-to-integer overflows that GCC's -fsanitize=undefined leaves out.
+KEST_BUILD_DIR=$build_dir KEST_PRESET=sanitizers scripts/build.sh
 
 # Stack traces for UndefinedBehaviorSanitizer's reports (it prints none by default).
 export UBSAN_OPTIONS=print_stacktrace=1

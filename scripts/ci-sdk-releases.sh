@@ -25,8 +25,7 @@ trap 'rm -rf "$work"' EXIT
 echo "== The plug-in against the SDK of $release installed as an SDK tree"
 cmake --install "$build_dir" --component sdk --prefix "$work/sdk" >/dev/null
 grep -q "ORSDK$release" "$work/sdk/include/fbsdk/fbversion.h" || fail "the SDK tree is not of $release"
-cmake -S . -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-  -DORSDK_ROOT="$work/sdk" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "the configure step failed"; }
+cmake --preset sdk-tree -B "$work/build" -DORSDK_ROOT="$work/sdk" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "the configure step failed"; }
 grep -q "Qt: 5.* Core, chosen by the SDK of $release" "$work/configure.log" ||
   { cat "$work/configure.log"; fail "the build did not choose Qt 5 for the SDK of $release"; }
 cmake --build "$work/build" -j2

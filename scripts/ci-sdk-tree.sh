@@ -34,8 +34,7 @@ expected="./include/fbsdk/fbcomponent.h ./include/fbsdk/fbhud.h ./include/fbsdk/
 echo "== Configuring against it: the SDK of 2016 asks for Qt 4"
 configure() {
   rm -rf "$sdktree_build_dir"
-  cmake -S . -B "$sdktree_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEST_WERROR=ON \
-    -DORSDK_ROOT="$work/sdk" "$@" >"$work/configure.log" 2>&1
+  cmake --preset sdk-tree -B "$sdktree_build_dir" -DORSDK_ROOT="$work/sdk" "$@" >"$work/configure.log" 2>&1
 }
 if configure; then fail "configured against the SDK of 2016 without its Qt 4"; fi
 grep -q "Qt 4.8 Core not found, which the SDK of 2016" "$work/configure.log" ||
@@ -73,7 +72,7 @@ configure_as() {
   local tree=$work/sdk-$1-$2
   cp -r "$work/sdk" "$tree"
   sed -i "s/ORSDK2016/$1/; s/K_KERNEL_VERSION 16000/K_KERNEL_VERSION $2/" "$tree/include/fbsdk/fbversion.h"
-  cmake -S . -B "$work/build-$1-$2" -G Ninja -DORSDK_ROOT="$tree" -DKEST_QT_MAJOR=5
+  cmake --preset sdk-tree -B "$work/build-$1-$2" -DORSDK_ROOT="$tree" -DKEST_QT_MAJOR=5
 }
 echo "== An SDK tree of 2020, which kept the namespace of 2019, is told by its kernel version"
 configure_log=$(configure_as ORSDK2019 20000)

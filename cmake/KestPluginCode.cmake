@@ -1,0 +1,20 @@
+# kest::plugin_code: how every source of the plug-in is compiled, the element's (element/) and the
+# library's own (plugin/); both link it PRIVATE. Their C++ standard, KEST_PLUGIN_CXX_STANDARD
+# (cmake/KestQt.cmake), and hidden inline functions are set where the top CMakeLists.txt adds the
+# two folders.
+#
+# No floating-point contraction, so that the drawing rounds the same whatever -march is chosen.
+#
+# The plug-in imports no symbol version that the oldest host's platform, RHEL 6, lacks
+# (scripts/check-symbol-versions.sh): every source binds memcpy to the version that its glibc
+# has, and deletes without the size, as C++11 does, since the sized operator delete that C++14
+# and later call (CXXABI_1.3.9) is newer than its libstdc++.
+#
+# In the fuzzing build (KEST_FUZZ) the plug-in's coverage guides the fuzzer; the fuzzer defines
+# the callbacks, which bind when it loads the plug-in.
+add_library(kest_plugin_code INTERFACE)
+add_library(kest::plugin_code ALIAS kest_plugin_code)
+target_compile_options(kest_plugin_code INTERFACE
+  -ffp-contract=off -fno-fast-math
+  -include "${PROJECT_SOURCE_DIR}/plugin/kestdialhudelement_glibc.h" -fno-sized-deallocation
+  $<$<BOOL:${KEST_FUZZ}>:-fsanitize=fuzzer-no-link>)

@@ -187,6 +187,7 @@ KestDialHUDElement::KestDialHUDElement(const char* pName, HIObject pObject)
     , mScaleFont(nullptr)
     , mLabelFont(nullptr)
     , mTextSize(0)
+    , mTextContext(kKestNoGLContext)
     , mExitRelease([](void* pElement) { static_cast<KestDialHUDElement*>(pElement)->ReleaseFonts(); }, this)
     , mRadius(0.0)
     , mCenterX(0.0)
@@ -239,7 +240,7 @@ bool KestDialHUDElement::LoadFonts()
     if (!lArial.mBytes) return false;
     mFaceCache.Open(std::move(lOrator), std::move(lArial));
     mExitRelease.Enroll();
-    ResizeText();
+    ResizeText(kKestNoGLContext);
     return true;
 }
 
@@ -257,11 +258,12 @@ void KestDialHUDElement::FBDestroy()
     FBComponent::FBDestroy();
 }
 
-//! Makes faces sized for mRadius current and records the radius in mTextSize.
-void KestDialHUDElement::ResizeText()
+//! Makes faces sized for mRadius that serve pContext current, and records both.
+void KestDialHUDElement::ResizeText(KestGLContextId pContext)
 {
-    UseFaces(mFaceCache.UseSizesFor(mRadius));
+    UseFaces(mFaceCache.UseSizesFor(mRadius, pContext));
     mTextSize = TruncatedInt(mRadius);
+    mTextContext = pContext;
 }
 
 void KestDialHUDElement::UseFaces(const KestFaceSet& pFaces)
@@ -612,8 +614,11 @@ void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRec
 {
     // Faces released at exit, before the host destroyed the element: there is nothing to draw with.
     if (!mReadoutFont) return;
+    // With no context current the draw's calls reach none, as libGL drops them; its faces then
+    // belong to no context, and nothing of theirs is ever deleted in one.
+    const KestGLContextId lContext = KestEnterGLContext();
     Layout(pRect);
-    if (static_cast<double>(mTextSize) != mRadius) ResizeText();
+    if (static_cast<double>(mTextSize) != mRadius || lContext != mTextContext) ResizeText(lContext);
 
     GLint lViewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, lViewport);

@@ -22,7 +22,7 @@ public:
 private:
     bool LoadFonts();
     void ReleaseFonts();
-    void ResizeText();
+    void ResizeText(KestGLContextId pContext);
     void UseFaces(const KestFaceSet& pFaces);
     void Layout(const FBHUDElement::Rect& pRect);
 
@@ -32,6 +32,7 @@ private:
     KestTextureFace* mScaleFont;
     KestTextureFace* mLabelFont;
     int mTextSize;                  //!< the radius, truncated, that the current faces are sized for
+    KestGLContextId mTextContext;   //!< the context that the current faces serve
     KestExitRelease mExitRelease;   //!< releases the fonts at exit, should the host not have
 
 public:

@@ -51,6 +51,7 @@ float PixelsPerUnit(FT_UShort pPixelsPerEm, FT_UShort pUnitsPerEm)
 
 KestTextureFace::KestTextureFace(const unsigned char* pFontData, size_t pFontSize)
     : FTTextureFont(pFontData, pFontSize)
+    , mContext(kKestNoGLContext)
     , mMaxTextureSize(0)
     , mAtlasWidth(0)
     , mAtlasHeight(0)
@@ -74,10 +75,17 @@ size_t KestTextureFace::AtlasBytes() const
     return mAtlases.size() * static_cast<size_t>(mAtlasWidth) * static_cast<size_t>(mAtlasHeight);
 }
 
+void KestTextureFace::SetContext(KestGLContextId pContext)
+{
+    if (pContext == mContext) return;
+    mContext = pContext;
+    mMaxTextureSize = 0;  // another context may allow other sizes
+}
+
 void KestTextureFace::ReleaseAtlases()
 {
     if (mAtlases.empty()) return;
-    glDeleteTextures(static_cast<GLsizei>(mAtlases.size()), &mAtlases[0]);
+    KestReleaseGLTextures(mContext, &mAtlases[0], static_cast<GLsizei>(mAtlases.size()));
     mAtlases.clear();
 }
 

@@ -10,6 +10,8 @@
 // hook, this face places every glyph as FTGL 2.4 does (the same cells, the same atlas sizes, the
 // same GL calls), whichever FTGL it runs on.
 
+#include "kestdialhudelement_gl_context.h"
+
 #include <FTGL/ftgl.h>
 #include <GL/gl.h>
 
@@ -31,6 +33,11 @@ public:
     //! Bytes of texture memory that the face's atlases hold now (one byte a pixel).
     size_t AtlasBytes() const;
 
+    //! The context that the face's atlases are made in: the one it is drawn in, set before each
+    //! draw while it holds no atlases. Its atlases are deleted only there.
+    KestGLContextId Context() const { return mContext; }
+    void SetContext(KestGLContextId pContext);
+
 protected:
     //! Renders a glyph into the current atlas, starting a row or an atlas where it has no room.
     FTGlyph* MakeGlyph(FT_GlyphSlot pSlot) override;
@@ -41,7 +48,8 @@ private:
     void ReleaseAtlases();
 
     std::vector<GLuint> mAtlases;
-    GLsizei mMaxTextureSize;  //!< GL_MAX_TEXTURE_SIZE, asked on the first atlas
+    KestGLContextId mContext;
+    GLsizei mMaxTextureSize;  //!< GL_MAX_TEXTURE_SIZE, asked on the first atlas in mContext
     GLsizei mAtlasWidth;
     GLsizei mAtlasHeight;
     int mCellWidth;

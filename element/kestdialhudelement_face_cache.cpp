@@ -46,22 +46,33 @@ FaceSizes FaceSizesFor(double pRadius)
     return lSizes;
 }
 
-bool HasSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
-           pFaces.mLabel->FaceSize() == pSizes.mLabel;
-}
-
-void SetFaceSizes(const KestFaceSet& pFaces, const FaceSizes& pSizes)
-{
-    SetFaceSize(*pFaces.mReadout, pSizes.mReadout);
-    SetFaceSize(*pFaces.mScale, pSizes.mScale);
-    SetFaceSize(*pFaces.mLabel, pSizes.mLabel);
-}
-
 std::size_t TextureBytes(const KestFaceSet& pFaces)
 {
     return pFaces.mReadout->AtlasBytes() + pFaces.mScale->AtlasBytes() + pFaces.mLabel->AtlasBytes();
+}
+
+//! Whether a set can draw at pSizes in pContext: its faces are of those sizes, and their textures,
+//! if any, of that context (a set's faces are always set to one context together).
+bool Serves(const KestFaceSet& pFaces, const FaceSizes& pSizes, KestGLContextId pContext)
+{
+    return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
+           pFaces.mLabel->FaceSize() == pSizes.mLabel &&
+           (pFaces.mReadout->Context() == pContext || TextureBytes(pFaces) == 0);
+}
+
+//! Sizes a face for pContext: glyphs of another context are dropped whatever their size.
+void PrepareFace(KestTextureFace& pFace, unsigned int pSize, KestGLContextId pContext)
+{
+    if (pFace.Context() != pContext && pFace.AtlasBytes() > 0) pFace.FaceSize(pSize, kFontResolution);
+    else SetFaceSize(pFace, pSize);
+    pFace.SetContext(pContext);
+}
+
+void PrepareSet(const KestFaceSet& pFaces, const FaceSizes& pSizes, KestGLContextId pContext)
+{
+    PrepareFace(*pFaces.mReadout, pSizes.mReadout, pContext);
+    PrepareFace(*pFaces.mScale, pSizes.mScale, pContext);
+    PrepareFace(*pFaces.mLabel, pSizes.mLabel, pContext);
 }
 
 } // namespace
@@ -114,19 +125,17 @@ KestFaceCache::OwnedSet KestFaceCache::NewSet() const
 }
 
 // Faces that hold no glyph textures yet have nothing worth keeping and are re-sized where they are.
-KestFaceSet KestFaceCache::UseSizesFor(double pRadius)
+// The set made current is then sized, and set to the context, whatever it held before.
+KestFaceSet KestFaceCache::UseSizesFor(double pRadius, KestGLContextId pContext)
 {
     const FaceSizes lSizes = FaceSizesFor(pRadius);
-    if (!HasSizes(Current(), lSizes)) {
+    if (!Serves(Current(), lSizes, pContext)) {
         int lKept = 1;
-        while (lKept < mSetCount && !HasSizes(mSets[lKept].View(), lSizes)) ++lKept;
-        if (lKept < mSetCount) {
-            UseKeptSet(lKept);
-        } else {
-            if (TextureBytes(Current()) > 0) KeepCurrentSet();
-            SetFaceSizes(Current(), lSizes);
-        }
+        while (lKept < mSetCount && !Serves(mSets[lKept].View(), lSizes, pContext)) ++lKept;
+        if (lKept < mSetCount) UseKeptSet(lKept);
+        else if (TextureBytes(Current()) > 0) KeepCurrentSet();
     }
+    PrepareSet(Current(), lSizes, pContext);
     return Current();
 }
 

@@ -5,10 +5,16 @@
 // at a few radii in every frame; re-sizing the faces for each would make FTGL drop, rasterise and
 // upload every glyph again.
 //
+// A set's glyph textures are of the OpenGL context it was drawn in, so a set serves only draws in
+// that context, or in any while it holds no textures. Contexts that share objects each have sets
+// of their own. The limits below hold over all contexts together.
+//
 // It holds at most kMaxKeptSets sets beside the current one, most recently used first. Before
 // faces are sized for new sizes, the least recently used sets are dropped until those that stay
 // hold at most kMaxHeldTextureBytes of glyph textures. The faces read the two fonts that the
 // cache holds, so every face is deleted before the fonts.
+
+#include "kestdialhudelement_gl_context.h"
 
 #include <cstddef>
 #include <memory>
@@ -47,10 +53,11 @@ public:
     //! Takes the fonts and makes the first, unsized faces over them: the readout's over pOrator,
     //! the scale's and the label's over pArial. Should that throw, the cache holds nothing.
     void Open(KestFontData pOrator, KestFontData pArial);
-    //! Makes current the faces sized for pRadius: a kept set of those sizes, else the current
-    //! faces re-sized, or, when they hold glyph textures, the current faces kept and a dropped
-    //! set or new faces re-sized in their place. The faces are valid until the next call.
-    KestFaceSet UseSizesFor(double pRadius);
+    //! Makes current the faces sized for pRadius that serve pContext: a kept set of those sizes,
+    //! else the current faces re-sized, or, when they hold glyph textures, the current faces kept
+    //! and a dropped set or new faces re-sized in their place. The faces are valid until the next
+    //! call.
+    KestFaceSet UseSizesFor(double pRadius, KestGLContextId pContext);
 
     //! The current faces; all null before Open and after Release.
     KestFaceSet Current() const;

@@ -7,6 +7,7 @@
 #include "dial_session.h"
 #include "kestdialhudelement_face.h"
 #include "kestdialhudelement_face_cache.h"
+#include "kestdialhudelement_gl_context.h"
 #include "offscreen_gl.h"
 
 #include <fbsdk_host/fbsdk_host.h>
@@ -121,9 +122,9 @@ TEST_F(FaceCache, TruncatesEachSizeOfTheRadius)
     };
     // Down the table and back up, so that each size is reached from a larger and a smaller one.
     for (const auto& lRow : kRows)
-        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow.radius)), lRow.sizes) << "radius " << lRow.radius << ", going down";
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow.radius, KestEnterGLContext())), lRow.sizes) << "radius " << lRow.radius << ", going down";
     for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow)
-        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow->radius)), lRow->sizes) << "radius " << lRow->radius << ", going up";
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow->radius, KestEnterGLContext())), lRow->sizes) << "radius " << lRow->radius << ", going up";
 }
 
 //! Horizontal extent [begin, end) of one glyph's ink, in pixel columns.
@@ -165,7 +166,7 @@ TEST_F(FaceCache, ReadoutPointSitsMidwayBetweenItsDigits)
     glOrtho(0.0, lContext->Width(), 0.0, lContext->Height(), -1.0, 1.0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (const double lRadius : {100.0, 500.0}) { // readout faces of 20 and 100 points
-        FTFont& lFace = *mCache.UseSizesFor(lRadius).mReadout;
+        FTFont& lFace = *mCache.UseSizesFor(lRadius, KestEnterGLContext()).mReadout;
         for (const char* const lReadout : {"  0.0", " 63.5"}) {
             const std::string lText = lReadout;
             lContext->Clear(0.0f, 0.0f, 0.0f);
@@ -195,7 +196,7 @@ TEST_F(FaceCache, KeptSetsAreBoundedInNumberAndTextureMemory)
     ASSERT_TRUE(lContext) << lError;
     // Sized faces hold glyph textures once they draw text.
     const auto lDrawAt = [&](double pRadius) {
-        const KestFaceSet lFaces = mCache.UseSizesFor(pRadius);
+        const KestFaceSet lFaces = mCache.UseSizesFor(pRadius, KestEnterGLContext());
         for (FTFont* lFace : {static_cast<FTFont*>(lFaces.mReadout), static_cast<FTFont*>(lFaces.mScale),
                               static_cast<FTFont*>(lFaces.mLabel)})
             lFace->Render("0.5 METER", -1, FTPoint(10.0, 40.0));

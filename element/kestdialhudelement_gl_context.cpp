@@ -1,0 +1,302 @@
+// The registry of the OpenGL contexts that dials draw in, and of the texture names waiting for
+// theirs.
+
+#include "kestdialhudelement_gl_context.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+////////////////////////////////////////////////////////////////////////////////
+// The window-system APIs, looked up at run time
+
+typedef void* (*CurrentContextFunction)();
+typedef void (*AnyFunction)();
+typedef AnyFunction (*ProcAddressFunction)(const char*);
+
+//! A function of a library that the process has loaded: first as the process's global scope
+//! resolves it, then in the library itself, which a host may have loaded privately. Nothing is
+//! loaded that the process has not loaded already.
+template <class tFunction> tFunction LoadedFunction(const char* pLibrary, const char* pName)
+{
+    void* lSymbol = dlsym(RTLD_DEFAULT, pName);
+    if (!lSymbol) {
+        // The reference is kept, so that the function outlives any dlclose of the host's.
+        if (void* lLibrary = dlopen(pLibrary, RTLD_LAZY | RTLD_NOLOAD)) lSymbol = dlsym(lLibrary, pName);
+    }
+    tFunction lFunction = nullptr;
+    static_assert(sizeof(lFunction) == sizeof(lSymbol), "a function pointer is as wide as an object pointer");
+    std::memcpy(&lFunction, &lSymbol, sizeof(lFunction));
+    return lFunction;
+}
+
+enum WindowSystem { kNoWindowSystem, kEgl, kGlx };
+
+struct WindowSystemApi {
+    CurrentContextFunction mCurrentContext;
+    ProcAddressFunction mProcAddress;
+};
+
+//! The two APIs, each looked up once, on the first draw: a host has made its context by then.
+const WindowSystemApi& Api(WindowSystem pSystem)
+{
+    static const WindowSystemApi sEgl = {LoadedFunction<CurrentContextFunction>("libEGL.so.1", "eglGetCurrentContext"),
+                                         LoadedFunction<ProcAddressFunction>("libEGL.so.1", "eglGetProcAddress")};
+    static const WindowSystemApi sGlx = {LoadedFunction<CurrentContextFunction>("libGL.so.1", "glXGetCurrentContext"),
+                                         LoadedFunction<ProcAddressFunction>("libGL.so.1", "glXGetProcAddressARB")};
+    return pSystem == kEgl ? sEgl : sGlx;
+}
+
+//! A context as its window system names it.
+struct ContextHandle {
+    WindowSystem mSystem;
+    const void* mHandle;
+};
+
+//! The handle of the context current on this thread, EGL's first; false when an API that the
+//! process has reports none. With neither API, the handle is null, and the context is taken to be
+//! whatever is current.
+bool CurrentHandle(ContextHandle& pHandle)
+{
+    const WindowSystemApi& lEgl = Api(kEgl);
+    const WindowSystemApi& lGlx = Api(kGlx);
+    pHandle.mSystem = kNoWindowSystem;
+    pHandle.mHandle = nullptr;
+    if (!lEgl.mCurrentContext && !lGlx.mCurrentContext) return true;
+    if (lEgl.mCurrentContext) pHandle.mHandle = lEgl.mCurrentContext();
+    if (pHandle.mHandle) {
+        pHandle.mSystem = kEgl;
+        return true;
+    }
+    if (lGlx.mCurrentContext) pHandle.mHandle = lGlx.mCurrentContext();
+    pHandle.mSystem = kGlx;
+    return pHandle.mHandle != nullptr;
+}
+
+bool SameHandle(const ContextHandle& pA, const ContextHandle& pB)
+{
+    return pA.mSystem == pB.mSystem && pA.mHandle == pB.mHandle;
+}
+
+////////////////////////////////////////////////////////////////////////////////
+// The marker
+
+typedef void (*ObjectLabelFunction)(GLenum, GLuint, GLsizei, const char*);
+typedef void (*GetObjectLabelFunction)(GLenum, GLuint, GLsizei, GLsizei*, char*);
+
+const GLenum kTextureLabelKind = 0x1702; // GL_TEXTURE, as KHR_debug names textures
+const char kMarkerLabel[] = "Kest Dial HUD Element context marker";
+
+//! KHR_debug's labels, where the context has them: null functions where it does not.
+struct ObjectLabels {
+    ObjectLabelFunction mSet;
+    GetObjectLabelFunction mGet;
+};
+
+//! The major and minor version of the current context, 0.0 where it gives none.
+int ContextVersion()
+{
+    const char* lVersion = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!lVersion) return 0;
+    char* lEnd = nullptr;
+    const long lMajor = std::strtol(lVersion, &lEnd, 10);
+    const long lMinor = *lEnd == '.' ? std::strtol(lEnd + 1, nullptr, 10) : 0;
+    if (lMajor < 0 || lMajor > 99 || lMinor < 0 || lMinor > 9) return 0;
+    return static_cast<int>(lMajor * 10 + lMinor);
+}
+
+//! Whether the extension string of the current context lists pName as a whole word.
+bool HasExtension(const char* pName)
+{
+    const char* lList = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    const std::size_t lLength = std::strlen(pName);
+    for (const char* lAt = lList; lAt && (lAt = std::strstr(lAt, pName)) != nullptr; lAt += lLength) {
+        const bool lStarts = lAt == lList || lAt[-1] == ' ';
+        if (lStarts && (lAt[lLength] == ' ' || lAt[lLength] == '\0')) return true;
+    }
+    return false;
+}
+
+//! Labels come with OpenGL 4.3, or with KHR_debug, whose name only contexts before 3.1 list in
+//! the one string that every profile answers.
+ObjectLabels LabelsOf(WindowSystem pSystem)
+{
+    ObjectLabels lLabels = {nullptr, nullptr};
+    const ProcAddressFunction lProcAddress = Api(pSystem).mProcAddress;
+    const int lVersion = ContextVersion();
+    if (!lProcAddress || !(lVersion >= 43 || (lVersion < 31 && HasExtension("GL_KHR_debug")))) return lLabels;
+    AnyFunction lSet = lProcAddress("glObjectLabel");
+    AnyFunction lGet = lProcAddress("glGetObjectLabel");
+    if (!lSet || !lGet) return lLabels;
+    std::memcpy(&lLabels.mSet, &lSet, sizeof(lSet));
+    std::memcpy(&lLabels.mGet, &lGet, sizeof(lGet));
+    return lLabels;
+}
+
+//! Makes the marker of the current context: a texture bound once, so that it exists, and
+//! labelled where the context has labels. The host's binding is given back.
+GLuint MakeMarker(const ObjectLabels& pLabels)
+{
+    GLint lBound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &lBound);
+    GLuint lMarker = 0;
+    glGenTextures(1, &lMarker);
+    glBindTexture(GL_TEXTURE_2D, lMarker);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lBound));
+    if (pLabels.mSet) pLabels.mSet(kTextureLabelKind, lMarker, -1, kMarkerLabel);
+    return lMarker;
+}
+
+//! Whether the marker is still the current context's: a texture of that name, with the marker's
+//! label where labels can be read. Neither asks for anything but the name, so whatever texture of
+//! the host's may carry it, none is bound. Without labels the name alone tells, which a host that
+//! remakes its context at the same address and fills it with as many textures can mislead.
+bool HoldsMarker(GLuint pMarker, const ObjectLabels& pLabels)
+{
+    if (!glIsTexture(pMarker)) return false;
+    if (!pLabels.mGet) return true;
+    char lLabel[sizeof(kMarkerLabel) + 1] = {0};
+    GLsizei lLength = 0;
+    pLabels.mGet(kTextureLabelKind, pMarker, static_cast<GLsizei>(sizeof(lLabel)), &lLength, lLabel);
+    return std::strcmp(lLabel, kMarkerLabel) == 0;
+}
+
+////////////////////////////////////////////////////////////////////////////////
+// The registry: plain arrays and counters, constant-initialized and never destroyed, so that
+// faces may release their textures at any point of the process's teardown.
+
+struct KnownContext {
+    ContextHandle mHandle;
+    GLuint mMarker;
+    ObjectLabels mLabels;
+    KestGLContextId mId; //!< kKestNoGLContext for a free entry
+    unsigned long long mLastDraw;
+};
+
+struct WaitingTexture {
+    KestGLContextId mContext;
+    GLuint mName;
+};
+
+KnownContext sKnown[kKestMaxKnownContexts];
+KestGLContextId sLastId = kKestNoGLContext;
+unsigned long long sDrawClock = 0;
+WaitingTexture sWaiting[kKestMaxWaitingTextures];
+int sWaitingCount = 0;
+
+KnownContext* KnownByHandle(const ContextHandle& pHandle)
+{
+    for (KnownContext& lKnown : sKnown)
+        if (lKnown.mId != kKestNoGLContext && SameHandle(lKnown.mHandle, pHandle)) return &lKnown;
+    return nullptr;
+}
+
+KnownContext* KnownById(KestGLContextId pId)
+{
+    if (pId == kKestNoGLContext) return nullptr;
+    for (KnownContext& lKnown : sKnown)
+        if (lKnown.mId == pId) return &lKnown;
+    return nullptr;
+}
+
+//! Drops the names waiting for pContext without a GL call: they are its to keep or lose.
+void ForgetWaiting(KestGLContextId pContext)
+{
+    int lKept = 0;
+    for (int i = 0; i < sWaitingCount; ++i)
+        if (sWaiting[i].mContext != pContext) sWaiting[lKept++] = sWaiting[i];
+    sWaitingCount = lKept;
+}
+
+//! Deletes, in pContext, the names that wait for it.
+void DeleteWaiting(KestGLContextId pContext)
+{
+    int lKept = 0;
+    for (int i = 0; i < sWaitingCount; ++i) {
+        if (sWaiting[i].mContext == pContext) glDeleteTextures(1, &sWaiting[i].mName);
+        else sWaiting[lKept++] = sWaiting[i];
+    }
+    sWaitingCount = lKept;
+}
+
+void Forget(KnownContext& pKnown)
+{
+    ForgetWaiting(pKnown.mId);
+    pKnown.mId = kKestNoGLContext;
+}
+
+//! The entry for a context first drawn in now: a free one, else the least recently drawn in.
+KnownContext& FreeEntry()
+{
+    KnownContext* lOldest = &sKnown[0];
+    for (KnownContext& lKnown : sKnown) {
+        if (lKnown.mId == kKestNoGLContext) return lKnown;
+        if (lKnown.mLastDraw < lOldest->mLastDraw) lOldest = &lKnown;
+    }
+    Forget(*lOldest);
+    return *lOldest;
+}
+
+//! Knows the current context anew under pEntry, with a marker of its own: contexts that share
+//! objects hold one another's markers too, and each is still told by its own.
+void KnowAnew(KnownContext& pEntry, const ContextHandle& pHandle)
+{
+    pEntry.mHandle = pHandle;
+    pEntry.mLabels = LabelsOf(pHandle.mSystem);
+    pEntry.mMarker = MakeMarker(pEntry.mLabels);
+    pEntry.mId = ++sLastId;
+}
+
+//! Whether pId names the context current now; no GL call where no context is current.
+bool IsCurrent(KestGLContextId pId)
+{
+    const KnownContext* lKnown = KnownById(pId);
+    ContextHandle lHandle;
+    return lKnown && CurrentHandle(lHandle) && SameHandle(lKnown->mHandle, lHandle) &&
+           HoldsMarker(lKnown->mMarker, lKnown->mLabels);
+}
+
+} // namespace
+
+KestGLContextId KestEnterGLContext()
+{
+    ContextHandle lHandle;
+    if (!CurrentHandle(lHandle)) return kKestNoGLContext;
+    KnownContext* lKnown = KnownByHandle(lHandle);
+    if (lKnown && !HoldsMarker(lKnown->mMarker, lKnown->mLabels)) {
+        // A new context where a known one was: the old one, and all that waited for it, is gone.
+        Forget(*lKnown);
+        KnowAnew(*lKnown, lHandle);
+    } else if (!lKnown) {
+        lKnown = &FreeEntry();
+        KnowAnew(*lKnown, lHandle);
+    }
+    lKnown->mLastDraw = ++sDrawClock;
+    DeleteWaiting(lKnown->mId);
+    return lKnown->mId;
+}
+
+void KestReleaseGLTextures(KestGLContextId pContext, const GLuint* pNames, GLsizei pCount)
+{
+    if (pCount <= 0) return;
+    if (IsCurrent(pContext)) {
+        glDeleteTextures(pCount, pNames);
+        return;
+    }
+    if (!KnownById(pContext)) return; // forgotten: its names are left to it
+    for (GLsizei i = 0; i < pCount; ++i) {
+        // Past the bound, the longest waiting name is left to its context.
+        if (sWaitingCount == kKestMaxWaitingTextures) {
+            std::memmove(&sWaiting[0], &sWaiting[1], sizeof(sWaiting[0]) * (kKestMaxWaitingTextures - 1));
+            --sWaitingCount;
+        }
+        sWaiting[sWaitingCount].mContext = pContext;
+        sWaiting[sWaitingCount].mName = pNames[i];
+        ++sWaitingCount;
+    }
+}
+
+int KestWaitingGLTextureCount() { return sWaitingCount; }

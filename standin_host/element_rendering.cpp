@@ -11,17 +11,22 @@ namespace {
 
 using Microseconds = std::chrono::microseconds;
 
-//! One frame as the viewer makes it: a draw in each of pRects, as in each pane that shows the HUD;
-//! timed until the renderer has finished it.
+//! One frame as the viewer makes it: in each context, a draw in each of pRects, as in each pane
+//! that shows the HUD; timed until the renderer has finished it.
 Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const std::vector<FBHUDElement::Rect>& pRects,
-                       const Background& pBackground, OffscreenGL& pGL)
+                       const Background& pBackground, ViewerContexts& pViewers)
 {
-    pGL.Clear(pBackground.red, pBackground.green, pBackground.blue);
-    const auto lStart = std::chrono::steady_clock::now();
-    for (FBHUDElement::Rect lRect : pRects) // a copy: the element may write to it
-        pElement.DrawElement(pViewer.Options(), lRect);
-    pGL.Finish();
-    return std::chrono::duration_cast<Microseconds>(std::chrono::steady_clock::now() - lStart);
+    Microseconds lTime(0);
+    for (int lContext = 0; lContext < pViewers.Count(); ++lContext) {
+        OffscreenGL& lGL = pViewers.MakeCurrent(lContext);
+        lGL.Clear(pBackground.red, pBackground.green, pBackground.blue);
+        const auto lStart = std::chrono::steady_clock::now();
+        for (FBHUDElement::Rect lRect : pRects) // a copy: the element may write to it
+            pElement.DrawElement(pViewer.Options(), lRect);
+        lGL.Finish();
+        lTime += std::chrono::duration_cast<Microseconds>(std::chrono::steady_clock::now() - lStart);
+    }
+    return lTime;
 }
 
 void PrintTimes(std::vector<Microseconds> pTimes, size_t pDrawsPerFrame, const std::string& pRenderer,
@@ -38,7 +43,7 @@ void PrintTimes(std::vector<Microseconds> pTimes, size_t pDrawsPerFrame, const s
 
 } // namespace
 
-bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, OffscreenGL& pGL, std::ostream& pOut,
+bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, ViewerContexts& pViewers, std::ostream& pOut,
                    Failure& pFailure)
 {
     fbhost::Viewer lViewer;
@@ -48,14 +53,27 @@ bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, Offscree
     const std::vector<FBHUDElement::Rect> lRects = pOptions.Rects();
     std::vector<Microseconds> lTimes;
     lTimes.reserve(static_cast<size_t>(pOptions.FrameCount()));
-    for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame)
-        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, lRects, pOptions.background, pGL));
-    if (pOptions.frames) PrintTimes(lTimes, lRects.size(), pGL.Renderer(), pOut);
-
     std::string lError;
-    if (pOptions.outPath.empty() || pGL.WritePng(pOptions.outPath, lError)) return true;
-    pFailure = {kExitBadInput, "--out: " + lError};
-    return false;
+    for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame) {
+        if (pOptions.recreateEvery && lFrame > 0 && lFrame % *pOptions.recreateEvery == 0 &&
+            !pViewers.Remake(0, lError)) {
+            pFailure = {kExitNoOpenGL, "no OpenGL context: " + lError};
+            return false;
+        }
+        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, lRects, pOptions.background, pViewers));
+    }
+    OffscreenGL& lLast = pViewers.MakeCurrent(pViewers.Count() - 1);
+    if (pOptions.frames)
+        PrintTimes(lTimes, lRects.size() * static_cast<size_t>(pViewers.Count()), lLast.Renderer(), pOut);
+    if (!pOptions.outPath.empty() && !lLast.WritePng(pOptions.outPath, lError)) {
+        pFailure = {kExitBadInput, "--out: " + lError};
+        return false;
+    }
+    if (const std::string lFault = pViewers.TextureFault(); !lFault.empty()) {
+        pFailure = {kExitPluginFailed, lFault + ", drawing"};
+        return false;
+    }
+    return true;
 }
 
 } // namespace hudhost

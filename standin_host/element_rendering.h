@@ -3,17 +3,19 @@
 // hudhost --frames and --out: the element drawn into an offscreen viewer.
 
 #include "hosted_element.h"
-#include "offscreen_gl.h"
+#include "viewer_contexts.h"
 
 #include <ostream>
 
 namespace hudhost {
 
-//! Draws the element --frames times (once without it) into pGL, clearing to the background
-//! before each draw; with --frames prints the number of draws and the median, minimum and
-//! maximum time of one and the renderer, and with --out writes the last frame. False, with the reason in
-//! pFailure, when the PNG cannot be written.
-bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, OffscreenGL& pGL, std::ostream& pOut,
+//! Draws the element --frames times (once without it) in each of pViewers' contexts, clearing to
+//! the background before each frame and remaking the first context every --recreate-context-every
+//! frames; with --frames prints the number of frames and the median, minimum and maximum time of
+//! one and the renderer, and with --out writes the last context's last frame. False, with the
+//! reason in pFailure, when a context cannot be remade, a texture of the host's was changed or
+//! deleted, or the PNG cannot be written.
+bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, ViewerContexts& pViewers, std::ostream& pOut,
                    Failure& pFailure);
 
 } // namespace hudhost

@@ -15,6 +15,7 @@ namespace {
 
 const int kMaxViewportSide = 16384;
 const int kMaxFrames = 1000000;
+const int kMaxContexts = 4;
 
 template <class tNumber> std::string JoinNumbers(std::initializer_list<tNumber> pNumbers)
 {
@@ -87,6 +88,22 @@ bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
     return true;
 }
 
+bool ApplyContexts(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<int, 1>(pValue);
+    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxContexts) return false;
+    pOptions.contexts = (*lNumbers)[0];
+    return true;
+}
+
+bool ApplyRecreateEvery(HostOptions& pOptions, const std::string& pValue)
+{
+    const auto lNumbers = ParseNumbers<int, 1>(pValue);
+    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxFrames) return false;
+    pOptions.recreateEvery = (*lNumbers)[0];
+    return true;
+}
+
 bool ApplyGlDevice(HostOptions& pOptions, const std::string& pValue)
 {
     const std::optional<GlDevice> lDevice = ParseGlDevice(pValue);
@@ -142,7 +159,17 @@ const OptionEntry kOptions[] = {
     {"--frames", "N", "a whole number from 1 to 1000000",
      "draws N frames and prints the median, minimum and maximum time of a frame", ApplyFrames,
      [](const HostOptions& pDefaults) { return std::to_string(pDefaults.FrameCount()); }},
-    {"--out", "FILE.png", "a file path", "writes the last frame as an opaque PNG", ApplyOut, nullptr},
+    {"--contexts", "N", "a whole number from 1 to 4",
+     "draws every frame once in each of N contexts that share nothing, as a host draws its HUD in a second viewer "
+     "or a video output; each holds textures of the host's own, checked after the last frame and after the "
+     "element is destroyed",
+     ApplyContexts, [](const HostOptions& pDefaults) { return std::to_string(pDefaults.contexts); }},
+    {"--recreate-context-every", "K", "a whole number from 1 to 1000000",
+     "destroys the first context and makes it anew after every K frames, as a viewer that is floated or re-laid "
+     "out remakes its context",
+     ApplyRecreateEvery, nullptr},
+    {"--out", "FILE.png", "a file path", "writes the last frame, of the last context, as an opaque PNG", ApplyOut,
+     nullptr},
     {"--gl-device", "DEVICE", "auto, software or a device index from --list-gl-devices",
      "the EGL device to render on: auto (the first GPU, else Mesa's software renderer), software, or an index",
      ApplyGlDevice, [](const HostOptions&) { return std::string("auto"); }},

@@ -49,6 +49,8 @@ struct HostOptions {
     Background background = {0.2f, 0.2f, 0.2f};
     std::optional<CameraResolution> camera;      //!< as given; kDefaultCamera otherwise
     std::optional<int> frames;                   //!< number of draws, when given
+    int contexts = 1;                            //!< contexts that each frame is drawn in, sharing nothing
+    std::optional<int> recreateEvery;            //!< frames after which the first context is made anew
     std::string outPath;                         //!< PNG of the last frame, when given
     GlDevice glDevice;                           //!< the EGL device the viewer renders on
     bool list = false;

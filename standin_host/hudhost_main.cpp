@@ -5,7 +5,7 @@
 #include "element_rendering.h"
 #include "hosted_element.h"
 #include "host_options.h"
-#include "offscreen_gl.h"
+#include "viewer_contexts.h"
 
 #include <clocale>
 #include <iostream>
@@ -22,10 +22,11 @@ int Fail(const Failure& pFailure)
 
 int Run(const HostOptions& pOptions)
 {
-    // Declared before the element so that the element is destroyed while its context is current.
-    std::unique_ptr<OffscreenGL> lGL;
+    // Declared before the element so that the element is destroyed while its contexts exist, the
+    // last one current.
+    ViewerContexts lViewers;
     Failure lFailure;
-    const std::unique_ptr<HostedElement> lHosted = HostedElement::Create(pOptions, lFailure);
+    std::unique_ptr<HostedElement> lHosted = HostedElement::Create(pOptions, lFailure);
     if (!lHosted) return Fail(lFailure);
     if (pOptions.list) {
         PrintListing(*lHosted, pOptions, std::cout);
@@ -36,9 +37,13 @@ int Run(const HostOptions& pOptions)
     if (const std::optional<std::string> lMissing = MissingGlDevice(pOptions.glDevice))
         return Fail({kExitBadInput, "--gl-device: " + *lMissing});
     std::string lError;
-    lGL = OffscreenGL::Create(pOptions.viewport.width, pOptions.viewport.height, pOptions.glDevice, lError);
-    if (!lGL) return Fail({kExitNoOpenGL, "no OpenGL context: " + lError});
-    return RenderElement(*lHosted, pOptions, *lGL, std::cout, lFailure) ? kExitSuccess : Fail(lFailure);
+    if (!lViewers.Create(pOptions.contexts, pOptions.viewport, pOptions.glDevice, lError))
+        return Fail({kExitNoOpenGL, "no OpenGL context: " + lError});
+    if (!RenderElement(*lHosted, pOptions, lViewers, std::cout, lFailure)) return Fail(lFailure);
+    lHosted.reset();
+    if (const std::string lFault = lViewers.TextureFault(); !lFault.empty())
+        return Fail({kExitPluginFailed, lFault + ", destroying the element"});
+    return kExitSuccess;
 }
 
 } // namespace

@@ -92,7 +92,7 @@ struct OffscreenGL::State {
     std::string renderer;
 
     ~State();
-    bool CreateContext(std::string& pError);
+    bool CreateContext(EGLContext pShareWith, std::string& pError);
     bool CreateFramebuffer(std::string& pError);
     bool MakeCurrent() const
     {
@@ -112,7 +112,7 @@ OffscreenGL::State::~State()
     eglDestroyContext(display.get(), context);
 }
 
-bool OffscreenGL::State::CreateContext(std::string& pError)
+bool OffscreenGL::State::CreateContext(EGLContext pShareWith, std::string& pError)
 {
     if (!eglBindAPI(EGL_OPENGL_API)) {
         pError = "EGL offers no desktop OpenGL (" + EglErrorText() + "): " + kEglInstallHint;
@@ -128,7 +128,7 @@ bool OffscreenGL::State::CreateContext(std::string& pError)
     }
     const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
                                          EGL_NONE};
-    context = eglCreateContext(display.get(), lConfig, EGL_NO_CONTEXT, lContextAttributes);
+    context = eglCreateContext(display.get(), lConfig, pShareWith, lContextAttributes);
     if (context == EGL_NO_CONTEXT) {
         pError = "cannot create an OpenGL compatibility-profile context on " + where + " (" + EglErrorText() + ")";
         return false;
@@ -167,7 +167,8 @@ bool OffscreenGL::State::CreateFramebuffer(std::string& pError)
     return true;
 }
 
-std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError)
+std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError,
+                                                 const OffscreenGL* pShareWith)
 {
     if (pWidth <= 0 || pHeight <= 0) {
         pError = "a framebuffer needs a positive size, not " + std::to_string(pWidth) + "x" + std::to_string(pHeight);
@@ -180,7 +181,8 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     if (!lChoice) return nullptr;
     lState->where = lChoice->where;
     lState->display = AcquireDisplay(*lChoice, pError);
-    if (!lState->display || !lState->CreateContext(pError)) return nullptr;
+    const EGLContext lShareWith = pShareWith ? pShareWith->mState->context : EGL_NO_CONTEXT;
+    if (!lState->display || !lState->CreateContext(lShareWith, pError)) return nullptr;
     if (lChoice->needsSoftwareRenderer && !IsSoftwareRenderer(lState->renderer)) {
         pError = "no Mesa software renderer: " + lChoice->where + " gives " + lState->renderer + "; " + kEglInstallHint;
         return nullptr;
@@ -189,7 +191,8 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     return std::unique_ptr<OffscreenGL>(new OffscreenGL(std::move(lState)));
 }
 
-std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHeight, std::string& pError)
+std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHeight, std::string& pError,
+                                                             const OffscreenGL* pShareWith)
 {
     const char* lVariable = std::getenv(kTestGlDeviceVariable);
     const std::string lText = lVariable && *lVariable ? lVariable : "software";
@@ -198,7 +201,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHe
         pError = std::string(kTestGlDeviceVariable) + " takes auto, software or a device index, not \"" + lText + "\"";
         return nullptr;
     }
-    return Create(pWidth, pHeight, *lDevice, pError);
+    return Create(pWidth, pHeight, *lDevice, pError, pShareWith);
 }
 
 OffscreenGL::OffscreenGL(std::unique_ptr<State> pState) : mState(std::move(pState)) {}

@@ -15,11 +15,14 @@ namespace hudhost {
 
 class OffscreenGL {
 public:
-    //! Makes a context on pDevice current with a viewport of pWidth x pHeight pixels; null, with
-    //! the reason in pError (what is missing), when no context can be had.
-    static std::unique_ptr<OffscreenGL> Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError);
+    //! Makes a context on pDevice current with a viewport of pWidth x pHeight pixels, sharing its
+    //! objects with pShareWith where one is given (on the same device); null, with the reason in
+    //! pError (what is missing), when no context can be had.
+    static std::unique_ptr<OffscreenGL> Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError,
+                                               const OffscreenGL* pShareWith = nullptr);
     //! The same on the device that kTestGlDeviceVariable chooses.
-    static std::unique_ptr<OffscreenGL> CreateOnTestDevice(int pWidth, int pHeight, std::string& pError);
+    static std::unique_ptr<OffscreenGL> CreateOnTestDevice(int pWidth, int pHeight, std::string& pError,
+                                                           const OffscreenGL* pShareWith = nullptr);
     ~OffscreenGL();  // leaves no context current
     OffscreenGL(const OffscreenGL&) = delete;
     OffscreenGL& operator=(const OffscreenGL&) = delete;

@@ -1,8 +1,12 @@
 // libFuzzer target: each input becomes the dial's properties, its placements, the host's
-// rectangles (one to six panes a frame, as hudhost --rect draws them), the viewport, the camera's resolution and the label, and drives a dial's life in
-// one offscreen context made once: a dial created (or the last input's kept), drawn over an
-// unusual host state, checked for the OpenGL state it gives back, and destroyed (or kept for
-// the next input). A draw that leaves a GL error or host state behind aborts, as a crash.
+// rectangles (one to six panes a frame, as hudhost --rect draws them) and the context each is
+// drawn in, the viewport, the camera's resolution and the label, and drives a dial's life in
+// three offscreen contexts that share nothing, made once, each holding textures of the host's
+// own: a dial created (or the last input's kept), drawn over an unusual host state, checked for
+// the OpenGL state it gives back, and destroyed (or kept for the next input) with its last
+// context, another or none current. A context may be remade before the frames. A draw that
+// leaves a GL error or host state behind, or a texture of the host's changed or deleted in any
+// context, aborts, as a crash.
 //
 // Input layout, read front to back; bytes past the end read as 0:
 //   flags                                      1 byte: bit 0 makes a new dial, bit 1 destroys
@@ -13,7 +17,13 @@
 //   Ticks                                      an integer
 //   Mask Color, Font Color                     four numbers each
 //   Justification, Vertical Dock   an integer each
-//   rectangles: x, y, width, height            a number each, for each rectangle
+//   rectangles: x, y, width, height, context   a number each and 1 byte (its context: 0 to 2,
+//                                              3 reads as 2), for each rectangle
+//   contexts                                   1 byte: bit 0 remakes the context that bits 1
+//                                              and 2 name (3 reads as 2) before the frames;
+//                                              bits 3 and 4 say what is current when the dial
+//                                              is destroyed: 0 its last pane's context, 1 the
+//                                              next one, 2 or 3 none
 //   viewport width, height                     an integer each, clamped to 0 to 4096
 //   camera resolution width, height            a number each
 //   Label                                      the remaining bytes, up to the first NUL
@@ -23,8 +33,10 @@
 
 #include "dial.h"
 #include "host_gl_state.h"
+#include "host_textures.h"
 #include "offscreen_gl.h"
 
+#include <EGL/egl.h>
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -48,6 +60,8 @@ constexpr int kLargestViewport = 4096;
 //! Panes that one frame draws the dial in, as many as hudhost --rect takes: more radii than the
 //! element keeps faces for, so that its face cache drops sets by age and by texture memory.
 constexpr int kMostRects = 6;
+//! Contexts that the panes are drawn in.
+constexpr int kContexts = 3;
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -98,7 +112,7 @@ private:
     std::abort();
 }
 
-//! The viewer and the dial kept from one input to the next.
+//! The viewer's contexts and the dial kept from one input to the next.
 class Session {
 public:
     Session()
@@ -106,8 +120,7 @@ public:
         std::string lError;
         // The plug-in is loaded first, so that it is unloaded only after this has gone.
         if (!kestdial::DialClass(lError)) Fail(lError);
-        mViewer = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
-        if (!mViewer) Fail("no offscreen OpenGL context: " + lError);
+        for (int i = 0; i < kContexts; ++i) Remake(i);
     }
 
     kestdial::Dial& NewDial()
@@ -119,8 +132,37 @@ public:
     kestdial::Dial& Dial() { return mDial ? *mDial : NewDial(); }
     void DestroyDial() { mDial.reset(); }
 
+    //! Makes the context at pIndex current.
+    void MakeCurrent(int pIndex) { mViewers[pIndex].gl->MakeCurrent(); }
+    //! Destroys the context at pIndex and makes a new one, current, with textures of the host's.
+    void Remake(int pIndex)
+    {
+        Viewer& lViewer = mViewers[pIndex];
+        lViewer = Viewer();
+        std::string lError;
+        lViewer.gl = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
+        if (!lViewer.gl) Fail("no offscreen OpenGL context: " + lError);
+        // More textures in each later context than the dial makes names for in those before it.
+        lViewer.textures =
+            std::make_unique<hudhost::HostTextures>("context " + std::to_string(++mMade), 8 * (pIndex + 1));
+    }
+    //! Aborts where a texture of the host's was changed or deleted in any context.
+    void CheckHostTextures()
+    {
+        for (int i = 0; i < kContexts; ++i) {
+            MakeCurrent(i);
+            const std::string lFault = mViewers[i].textures->Fault();
+            if (!lFault.empty()) Fail(lFault);
+        }
+    }
+
 private:
-    std::unique_ptr<hudhost::OffscreenGL> mViewer;
+    struct Viewer {
+        std::unique_ptr<hudhost::OffscreenGL> gl;
+        std::unique_ptr<hudhost::HostTextures> textures;
+    };
+    Viewer mViewers[kContexts];
+    int mMade = 0;
     std::unique_ptr<kestdial::Dial> mDial;
 };
 
@@ -153,15 +195,29 @@ Rect ReadRect(InputReader& pInput)
     return lRect;
 }
 
-//! One frame: the dial drawn into each rectangle in turn.
-void DrawFrame(kestdial::Dial& pDial, const std::vector<Rect>& pRects, bool pViewportIsEmpty)
+//! A context index of the input: 0 to kContexts - 1, larger values reading as the last.
+int ContextIndex(int pBits) { return std::min(pBits, kContexts - 1); }
+
+//! A viewer pane: its rectangle and the context it is drawn in.
+struct Pane {
+    Rect rect;
+    int context;
+};
+
+//! One frame: the dial drawn into each pane in turn, in the pane's context with its viewport.
+void DrawFrame(Session& pSession, kestdial::Dial& pDial, const std::vector<Pane>& pPanes, int pViewportWidth,
+               int pViewportHeight)
 {
-    for (const Rect& lRect : pRects) {
+    const bool lViewportIsEmpty = pViewportWidth == 0 || pViewportHeight == 0;
+    for (const Pane& lPane : pPanes) {
+        pSession.MakeCurrent(lPane.context);
+        glViewport(0, 0, pViewportWidth, pViewportHeight);
+        const Rect& lRect = lPane.rect;
         kestdial::SetUnusualHostState();
         const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
         pDial.Draw(lRect);
         const std::string lFaults =
-            kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !pViewportIsEmpty);
+            kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !lViewportIsEmpty);
         if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
     }
 }
@@ -191,8 +247,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Set(lDial, "Justification", lInput.Integer());
     Set(lDial, "Vertical Dock", lInput.Integer());
     const int lRectCount = 1 + std::min((lFlags >> 3) & 7, kMostRects - 1);
-    std::vector<Rect> lRects;
-    for (int i = 0; i < lRectCount; ++i) lRects.push_back(ReadRect(lInput));
+    std::vector<Pane> lPanes;
+    for (int i = 0; i < lRectCount; ++i) {
+        const Rect lRect = ReadRect(lInput);
+        lPanes.push_back({lRect, ContextIndex(lInput.Byte() & 3)});
+    }
+    const uint8_t lContexts = lInput.Byte();
+    if (lContexts & 1) lSession.Remake(ContextIndex((lContexts >> 1) & 3));
     const int lViewportWidth = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const int lViewportHeight = std::clamp(lInput.Integer(), 0, kLargestViewport);
     const double lCameraWidth = lInput.Number();
@@ -204,10 +265,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     int lHeight = 0;
     lDial.Element().GetIntrinsicDimension(kestdial::ViewingOptions().Options(), lWidth, lHeight);
 
-    glViewport(0, 0, lViewportWidth, lViewportHeight);
-    const bool lViewportIsEmpty = lViewportWidth == 0 || lViewportHeight == 0;
-    DrawFrame(lDial, lRects, lViewportIsEmpty);
-    if (lFlags & 4) DrawFrame(lDial, lRects, lViewportIsEmpty);
-    if (lFlags & 2) lSession.DestroyDial();
+    DrawFrame(lSession, lDial, lPanes, lViewportWidth, lViewportHeight);
+    if (lFlags & 4) DrawFrame(lSession, lDial, lPanes, lViewportWidth, lViewportHeight);
+    if (lFlags & 2) {
+        const int lDestroyedIn = (lContexts >> 3) & 3;
+        if (lDestroyedIn == 1) lSession.MakeCurrent((lPanes.back().context + 1) % kContexts);
+        else if (lDestroyedIn >= 2) eglMakeCurrent(eglGetCurrentDisplay(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        lSession.DestroyDial();
+    }
+    lSession.CheckHostTextures();
     return 0;
 }

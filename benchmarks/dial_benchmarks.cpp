@@ -1,5 +1,5 @@
 // The cost of the dial's draws in the viewer's context (llvmpipe): the typical dial, the same at
-// an odd width, one dial in two panes, the floor of its GL calls replayed, heap allocations,
+// an odd width, one dial in two panes and in two contexts, the floor of its GL calls replayed, heap allocations,
 // texture memory, creation and destruction, and how the cost grows with ticks, label length and
 // the number of elements.
 
@@ -201,6 +201,49 @@ void BM_TwoPanes(benchmark::State& pState)
     pState.counters["news"] = Counter(static_cast<double>(lNews), Counter::kAvgIterations);
 }
 BENCHMARK(BM_TwoPanes)->Unit(benchmark::kMicrosecond)->UseManualTime();
+
+// Side by side: one dial's frame drawn in the viewer's context and in a second context that
+// shares nothing with it, as a host draws its HUD in a second viewer or a video output; and the
+// frame in the viewer's context alone. ratio = two contexts / one; at most 2 with nothing lost to
+// telling the contexts apart. "news" counts the operator new calls of a two-context frame.
+void BM_TwoContexts(benchmark::State& pState)
+{
+    std::string lError;
+    hudhost::OffscreenGL* lViewer = Viewer(lError);
+    if (!lViewer) return;
+    // Destroyed last, it makes the viewer's context current again for the benchmarks after this.
+    const std::unique_ptr<hudhost::OffscreenGL, void (*)(hudhost::OffscreenGL*)> lViewerAgain(
+        lViewer, [](hudhost::OffscreenGL* pViewer) { pViewer->MakeCurrent(); });
+    std::unique_ptr<hudhost::OffscreenGL> lSecond =
+        hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
+    if (!lSecond) {
+        pState.SkipWithError(("no second context: " + lError).c_str());
+        return;
+    }
+    lViewer->MakeCurrent();
+    Dial lDial(pState);
+    if (!lDial) return;
+    unsigned long lNews = 0;
+    const auto lTwoContexts = [&] {
+        const HeapCount lBefore = HeapCountNow();
+        lDial.Draw();
+        lSecond->MakeCurrent();
+        lDial.Draw();
+        lNews += (HeapCountNow() - lBefore).news;
+        Finish();
+        lViewer->MakeCurrent();
+        Finish();
+    };
+    const auto lOneContext = [&] {
+        lDial.Draw();
+        Finish();
+    };
+    lTwoContexts(); // the glyphs are loaded in both
+    lNews = 0;
+    SideBySide(pState, "two_us", lTwoContexts, "one_us", lOneContext);
+    pState.counters["news"] = Counter(static_cast<double>(lNews), Counter::kAvgIterations);
+}
+BENCHMARK(BM_TwoContexts)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 // Side by side: the typical dial's draw and the replay of its calls, alternately; ratio =
 // draw / replay, what the element (and FTGL's layout of its text) adds to the GL work.

@@ -5,6 +5,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -88,7 +89,19 @@ typedef void (*ObjectLabelFunction)(GLenum, GLuint, GLsizei, const char*);
 typedef void (*GetObjectLabelFunction)(GLenum, GLuint, GLsizei, GLsizei*, char*);
 
 const GLenum kTextureLabelKind = 0x1702; // GL_TEXTURE, as KHR_debug names textures
-const char kMarkerLabel[] = "Kest Dial HUD Element context marker";
+
+//! A marker's label: the element's name and the context's registry number, so that a marker of
+//! another context (of a share group, or at the same name in another context) is not taken for it.
+struct MarkerLabel {
+    char mText[64];
+};
+
+MarkerLabel LabelFor(KestGLContextId pId)
+{
+    MarkerLabel lLabel;
+    std::snprintf(lLabel.mText, sizeof(lLabel.mText), "Kest Dial HUD Element context %llu", pId);
+    return lLabel;
+}
 
 //! KHR_debug's labels, where the context has them: null functions where it does not.
 struct ObjectLabels {
@@ -138,7 +151,7 @@ ObjectLabels LabelsOf(WindowSystem pSystem)
 
 //! Makes the marker of the current context: a texture bound once, so that it exists, and
 //! labelled where the context has labels. The host's binding is given back.
-GLuint MakeMarker(const ObjectLabels& pLabels)
+GLuint MakeMarker(const ObjectLabels& pLabels, const MarkerLabel& pLabel)
 {
     GLint lBound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &lBound);
@@ -146,7 +159,7 @@ GLuint MakeMarker(const ObjectLabels& pLabels)
     glGenTextures(1, &lMarker);
     glBindTexture(GL_TEXTURE_2D, lMarker);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lBound));
-    if (pLabels.mSet) pLabels.mSet(kTextureLabelKind, lMarker, -1, kMarkerLabel);
+    if (pLabels.mSet) pLabels.mSet(kTextureLabelKind, lMarker, -1, pLabel.mText);
     return lMarker;
 }
 
@@ -154,14 +167,16 @@ GLuint MakeMarker(const ObjectLabels& pLabels)
 //! label where labels can be read. Neither asks for anything but the name, so whatever texture of
 //! the host's may carry it, none is bound. Without labels the name alone tells, which a host that
 //! remakes its context at the same address and fills it with as many textures can mislead.
-bool HoldsMarker(GLuint pMarker, const ObjectLabels& pLabels)
+bool HoldsMarker(GLuint pMarker, const ObjectLabels& pLabels, const MarkerLabel& pLabel)
 {
     if (!glIsTexture(pMarker)) return false;
     if (!pLabels.mGet) return true;
-    char lLabel[sizeof(kMarkerLabel) + 1] = {0};
+    MarkerLabel lFound;
+    lFound.mText[0] = '\0';
     GLsizei lLength = 0;
-    pLabels.mGet(kTextureLabelKind, pMarker, static_cast<GLsizei>(sizeof(lLabel)), &lLength, lLabel);
-    return std::strcmp(lLabel, kMarkerLabel) == 0;
+    pLabels.mGet(kTextureLabelKind, pMarker, static_cast<GLsizei>(sizeof(lFound.mText)), &lLength, lFound.mText);
+    lFound.mText[sizeof(lFound.mText) - 1] = '\0';
+    return std::strcmp(lFound.mText, pLabel.mText) == 0;
 }
 
 ////////////////////////////////////////////////////////////////////////////////
@@ -172,6 +187,7 @@ struct KnownContext {
     ContextHandle mHandle;
     GLuint mMarker;
     ObjectLabels mLabels;
+    MarkerLabel mLabel;
     KestGLContextId mId; //!< kKestNoGLContext for a free entry
     unsigned long long mLastDraw;
 };
@@ -245,9 +261,10 @@ KnownContext& FreeEntry()
 void KnowAnew(KnownContext& pEntry, const ContextHandle& pHandle)
 {
     pEntry.mHandle = pHandle;
-    pEntry.mLabels = LabelsOf(pHandle.mSystem);
-    pEntry.mMarker = MakeMarker(pEntry.mLabels);
     pEntry.mId = ++sLastId;
+    pEntry.mLabels = LabelsOf(pHandle.mSystem);
+    pEntry.mLabel = LabelFor(pEntry.mId);
+    pEntry.mMarker = MakeMarker(pEntry.mLabels, pEntry.mLabel);
 }
 
 //! Whether pId names the context current now; no GL call where no context is current.
@@ -256,7 +273,7 @@ bool IsCurrent(KestGLContextId pId)
     const KnownContext* lKnown = KnownById(pId);
     ContextHandle lHandle;
     return lKnown && CurrentHandle(lHandle) && SameHandle(lKnown->mHandle, lHandle) &&
-           HoldsMarker(lKnown->mMarker, lKnown->mLabels);
+           HoldsMarker(lKnown->mMarker, lKnown->mLabels, lKnown->mLabel);
 }
 
 } // namespace
@@ -266,7 +283,7 @@ KestGLContextId KestEnterGLContext()
     ContextHandle lHandle;
     if (!CurrentHandle(lHandle)) return kKestNoGLContext;
     KnownContext* lKnown = KnownByHandle(lHandle);
-    if (lKnown && !HoldsMarker(lKnown->mMarker, lKnown->mLabels)) {
+    if (lKnown && !HoldsMarker(lKnown->mMarker, lKnown->mLabels, lKnown->mLabel)) {
         // A new context where a known one was: the old one, and all that waited for it, is gone.
         Forget(*lKnown);
         KnowAnew(*lKnown, lHandle);

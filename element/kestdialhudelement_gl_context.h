@@ -7,8 +7,9 @@
 // may draw its HUD in several contexts, destroy one and make another (which the allocator often
 // gives the old one's address). So a context is known by two things: the handle that EGL or GLX
 // reports as current (both looked up at run time, so that the plug-in links neither), and a
-// marker, a texture that the registry made there and labelled as its own. A known handle whose
-// marker is gone is a new context at an old address: what was made in the old one died with it.
+// marker, a texture that the registry made there and labelled with the context's own number. A
+// known handle whose marker is gone is a new context at an old address: what was made in the old
+// one died with it.
 // Where the process has neither API loaded, whatever context is current is taken as one, told
 // from a remade one by its marker alone.
 //

@@ -55,8 +55,9 @@ class DialContexts : public ::testing::Test {
 protected:
     void TearDown() override { gOneHandle = false; }
 
-    //! A context, current, holding more textures of the host's than any made before it.
-    Viewer MakeViewer(const Viewer* pShareWith = nullptr)
+    //! A context, current, holding more textures of the host's than any made before it, or
+    //! pTextures of them.
+    Viewer MakeViewer(const Viewer* pShareWith = nullptr, int pTextures = 0)
     {
         std::string lError;
         Viewer lViewer{
@@ -67,7 +68,8 @@ protected:
             return lViewer;
         }
         ++mMade;
-        lViewer.textures = std::make_unique<hudhost::HostTextures>("context " + std::to_string(mMade), 8 * mMade);
+        lViewer.textures = std::make_unique<hudhost::HostTextures>("context " + std::to_string(mMade),
+                                                                   pTextures > 0 ? pTextures : 8 * mMade);
         return lViewer;
     }
 
@@ -119,15 +121,21 @@ protected:
 
 TEST_F(DialContexts, EveryContextThatSharesNothingShowsTheSameDialAndKeepsItsHostsTextures)
 {
-    for (const bool lOneHandle : {false, true}) {
-        gOneHandle = lOneHandle;
-        Viewer lFirst = MakeViewer();
-        Viewer lSecond = MakeViewer();
+    // With as many textures in both, the dial's marker has the same name in each.
+    const struct {
+        bool oneHandle;
+        bool sameTextures;
+    } kRows[] = {{false, false}, {true, false}, {true, true}};
+    for (const auto& lRow : kRows) {
+        gOneHandle = lRow.oneHandle;
+        Viewer lFirst = MakeViewer(nullptr, lRow.sameTextures ? 8 : 0);
+        Viewer lSecond = MakeViewer(nullptr, lRow.sameTextures ? 8 : 0);
         ASSERT_TRUE(lFirst.gl && lSecond.gl);
         TestDial lDial;
         ASSERT_TRUE(lDial);
         const Pixels lAlone = Alone();
-        const std::string lWhere = lOneHandle ? " with one handle for every context" : "";
+        const std::string lWhere = std::string(lRow.oneHandle ? " with one handle for every context" : "") +
+                                   (lRow.sameTextures ? " and as many textures in each" : "");
         for (int lFrame = 0; lFrame < 2; ++lFrame) {
             EXPECT_TRUE(Draw(lFirst, lDial) == lAlone) << "first context, frame " << lFrame << lWhere;
             EXPECT_TRUE(Draw(lSecond, lDial) == lAlone) << "second context, frame " << lFrame << lWhere;

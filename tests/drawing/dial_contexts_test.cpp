@@ -133,7 +133,9 @@ TEST_F(DialContexts, EveryContextThatSharesNothingShowsTheSameDialAndKeepsItsHos
         ASSERT_TRUE(lFirst.gl && lSecond.gl);
         TestDial lDial;
         ASSERT_TRUE(lDial);
+        // Both drawn first, so that no context comes between the dial's own below.
         const Pixels lAlone = Alone();
+        const Pixels lNewLabel = Alone("jQuery %&@");
         const std::string lWhere = std::string(lRow.oneHandle ? " with one handle for every context" : "") +
                                    (lRow.sameTextures ? " and as many textures in each" : "");
         for (int lFrame = 0; lFrame < 2; ++lFrame) {
@@ -142,7 +144,6 @@ TEST_F(DialContexts, EveryContextThatSharesNothingShowsTheSameDialAndKeepsItsHos
         }
         // Glyphs made first in the second context, then in the first.
         ASSERT_TRUE(lDial.Set("Label", "jQuery %&@"));
-        const Pixels lNewLabel = Alone("jQuery %&@");
         EXPECT_TRUE(Draw(lSecond, lDial) == lNewLabel) << "second context, new glyphs" << lWhere;
         EXPECT_TRUE(Draw(lFirst, lDial) == lNewLabel) << "first context, new glyphs" << lWhere;
         ExpectIntact({&lFirst, &lSecond});

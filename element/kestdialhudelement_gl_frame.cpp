@@ -105,6 +105,7 @@ KestGLFrame::KestGLFrame(const KestGLContextProfile& pProfile)
     , mActiveTexture(GL_TEXTURE0)
     , mClientActiveTexture(GL_TEXTURE0)
     , mTextureEnvMode(GL_MODULATE)
+    , mColorSum(0)
 {
 }
 
@@ -131,6 +132,11 @@ void KestGLFrame::SaveAndReset()
     if (mProfile.mVersion >= 20) {
         glGetIntegerv(GL_CURRENT_PROGRAM, &mProgram);
         lProcs.mUseProgram(0);
+    }
+    // The secondary-colour enable belongs to the enable group, but Mesa's does not restore it.
+    if (mProfile.mVersion >= 14) {
+        glGetIntegerv(GL_COLOR_SUM, &mColorSum);
+        glDisable(GL_COLOR_SUM);
     }
     if (mProfile.mVersion >= 13) {
         glGetIntegerv(GL_ACTIVE_TEXTURE, &mActiveTexture);
@@ -160,7 +166,7 @@ void KestGLFrame::SetProjection(const GLint (&pViewport)[4])
 
 //! Blending over the viewer, filled and smooth-shaded polygons of either winding, and nothing
 //! between the colours given and the pixels: no lighting, test, logic op, stipple, secondary
-//! colour, texture or assembly program.
+//! colour (set above), texture or assembly program.
 void KestGLFrame::SetPipeline()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -177,7 +183,6 @@ void KestGLFrame::SetPipeline()
     glDisable(GL_POLYGON_SMOOTH);
     glDisable(GL_POLYGON_STIPPLE);
     glDisable(GL_LINE_STIPPLE);
-    if (mProfile.mVersion >= 14) glDisable(GL_COLOR_SUM);
     if (mProfile.mVertexProgram) glDisable(GL_VERTEX_PROGRAM_ARB);
     if (mProfile.mFragmentProgram) glDisable(GL_FRAGMENT_PROGRAM_ARB);
     DisableTextureTargets(mProfile);
@@ -215,4 +220,5 @@ void KestGLFrame::Close()
     if (mProfile.mVersion >= 20) lProcs.mUseProgram(static_cast<GLuint>(mProgram));
     glPopClientAttrib();
     glPopAttrib();
+    if (mColorSum) glEnable(GL_COLOR_SUM);
 }

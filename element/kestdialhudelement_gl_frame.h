@@ -51,6 +51,7 @@ private:
     GLint mActiveTexture; //!< the host's server and client texture units
     GLint mClientActiveTexture;
     GLint mTextureEnvMode; //!< the host's texture environment mode of unit 0
+    GLint mColorSum;       //!< whether the host added the secondary colour
 };
 
 #endif // KESTDIALHUDELEMENT_GL_FRAME_H

@@ -1,14 +1,17 @@
 // libFuzzer target: each input becomes the dial's properties, its placements, the host's
 // rectangles (one to six panes a frame, as hudhost --rect draws them), the viewport, the camera's resolution and the label, and drives a dial's life in
-// one offscreen context made once: a dial created (or the last input's kept), drawn over an
-// unusual host state, checked for the OpenGL state it gives back, and destroyed (or kept for
-// the next input). A draw that leaves a GL error or host state behind aborts, as a crash.
+// one offscreen context made once: a dial created (or the last input's kept), drawn over a host
+// state of the host-state table that the input chooses, checked for the OpenGL state it gives
+// back, and destroyed (or kept for the next input). A draw that leaves a GL error or host state behind aborts, as a crash.
 //
 // Input layout, read front to back; bytes past the end read as 0:
 //   flags                                      1 byte: bit 0 makes a new dial, bit 1 destroys
 //                                              it after its frames, bit 2 draws two frames,
 //                                              bits 3 to 5 the rectangles after the first
 //                                              (0 to 5; 6 and 7 read as 5)
+//   host state                                 1 byte: the entry of kestdial::DrawableHostStates
+//                                              (hudhost --list-host-states but core-profile)
+//                                              drawn over, modulo their number
 //   Minimum, Maximum, Value, Spread            a number each
 //   Ticks                                      an integer
 //   Mask Color, Font Color                     four numbers each
@@ -154,15 +157,17 @@ Rect ReadRect(InputReader& pInput)
 }
 
 //! One frame: the dial drawn into each rectangle in turn.
-void DrawFrame(kestdial::Dial& pDial, const std::vector<Rect>& pRects, bool pViewportIsEmpty)
+void DrawFrame(kestdial::Dial& pDial, const std::vector<Rect>& pRects, const hudhost::HostGlStateEntry& pHostState,
+               bool pViewportIsEmpty)
 {
     for (const Rect& lRect : pRects) {
-        kestdial::SetUnusualHostState();
+        kestdial::SetHostState(pHostState);
         const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
         pDial.Draw(lRect);
         const std::string lFaults =
             kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !pViewportIsEmpty);
-        if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
+        if (!lFaults.empty())
+            Fail(std::string("the draw over host state ") + pHostState.name + " did not give it back:\n" + lFaults);
     }
 }
 
@@ -179,6 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Session& lSession = TheSession();
     InputReader lInput(pData, pSize);
     const uint8_t lFlags = lInput.Byte();
+    static const std::vector<hudhost::HostGlStateEntry> sHostStates = kestdial::DrawableHostStates();
+    const hudhost::HostGlStateEntry& lHostState = sHostStates[lInput.Byte() % sHostStates.size()];
     kestdial::Dial& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
 
     Set(lDial, "Minimum", lInput.Number());
@@ -206,8 +213,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
 
     glViewport(0, 0, lViewportWidth, lViewportHeight);
     const bool lViewportIsEmpty = lViewportWidth == 0 || lViewportHeight == 0;
-    DrawFrame(lDial, lRects, lViewportIsEmpty);
-    if (lFlags & 4) DrawFrame(lDial, lRects, lViewportIsEmpty);
+    DrawFrame(lDial, lRects, lHostState, lViewportIsEmpty);
+    if (lFlags & 4) DrawFrame(lDial, lRects, lHostState, lViewportIsEmpty);
     if (lFlags & 2) lSession.DestroyDial();
     return 0;
 }

@@ -11,12 +11,15 @@ namespace {
 
 using Microseconds = std::chrono::microseconds;
 
-//! One frame as the viewer makes it: a draw in each of pRects, as in each pane that shows the HUD;
-//! timed until the renderer has finished it.
-Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const std::vector<FBHUDElement::Rect>& pRects,
-                       const Background& pBackground, OffscreenGL& pGL)
+//! One frame as the viewer makes it: the host states left, then a draw in each of pRects, as in
+//! each pane that shows the HUD; timed until the renderer has finished it.
+Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
+                       const std::vector<FBHUDElement::Rect>& pRects, OffscreenGL& pGL)
 {
-    pGL.Clear(pBackground.red, pBackground.green, pBackground.blue);
+    const Background& lBackground = pOptions.background;
+    pGL.Clear(lBackground.red, lBackground.green, lBackground.blue);
+    for (const HostGlStateEntry* lState : pOptions.hostStates)
+        if (lState->set) lState->set();
     const auto lStart = std::chrono::steady_clock::now();
     for (FBHUDElement::Rect lRect : pRects) // a copy: the element may write to it
         pElement.DrawElement(pViewer.Options(), lRect);
@@ -49,7 +52,7 @@ bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, Offscree
     std::vector<Microseconds> lTimes;
     lTimes.reserve(static_cast<size_t>(pOptions.FrameCount()));
     for (int lFrame = 0; lFrame < pOptions.FrameCount(); ++lFrame)
-        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, lRects, pOptions.background, pGL));
+        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, pOptions, lRects, pGL));
     if (pOptions.frames) PrintTimes(lTimes, lRects.size(), pGL.Renderer(), pOut);
 
     std::string lError;

@@ -2,6 +2,7 @@
 #define HUDHOST_HOST_OPTIONS_H
 // Command line of the stand-in host program hudhost.
 
+#include "host_gl_states.h"
 #include "offscreen_gl.h"
 
 #include <fbsdk_host/fbsdk_host.h>
@@ -51,8 +52,10 @@ struct HostOptions {
     std::optional<int> frames;                   //!< number of draws, when given
     std::string outPath;                         //!< PNG of the last frame, when given
     GlDevice glDevice;                           //!< the EGL device the viewer renders on
+    std::vector<const HostGlStateEntry*> hostStates;  //!< set in order before each frame's draws
     bool list = false;
     bool listGlDevices = false;
+    bool listHostStates = false;
     bool help = false;
     bool version = false;
 
@@ -62,6 +65,8 @@ struct HostOptions {
     std::vector<FBHUDElement::Rect> Rects() const { return rects.empty() ? std::vector{kDefaultRect} : rects; }
     bool Renders() const { return !list && (frames || !outPath.empty()); }
     int FrameCount() const { return frames.value_or(1); }
+    //! The viewer's context: core-profile where a --host-state asks for one.
+    GlProfile Profile() const;
 };
 
 //! Parses the arguments that follow the program name; null, with a one-line reason that says

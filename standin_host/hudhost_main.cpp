@@ -36,7 +36,8 @@ int Run(const HostOptions& pOptions)
     if (const std::optional<std::string> lMissing = MissingGlDevice(pOptions.glDevice))
         return Fail({kExitBadInput, "--gl-device: " + *lMissing});
     std::string lError;
-    lGL = OffscreenGL::Create(pOptions.viewport.width, pOptions.viewport.height, pOptions.glDevice, lError);
+    lGL = OffscreenGL::Create(pOptions.viewport.width, pOptions.viewport.height, pOptions.glDevice, lError,
+                              pOptions.Profile());
     if (!lGL) return Fail({kExitNoOpenGL, "no OpenGL context: " + lError});
     return RenderElement(*lHosted, pOptions, *lGL, std::cout, lFailure) ? kExitSuccess : Fail(lFailure);
 }
@@ -60,6 +61,10 @@ int main(int pArgc, char** pArgv)
     }
     if (lOptions->listGlDevices) {
         std::cout << GlDeviceListing();
+        return kExitSuccess;
+    }
+    if (lOptions->listHostStates) {
+        for (const HostGlStateEntry& lEntry : HostGlStates()) std::cout << lEntry.name << "\n";
         return kExitSuccess;
     }
     return Run(*lOptions);

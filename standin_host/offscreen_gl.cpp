@@ -89,6 +89,7 @@ struct OffscreenGL::State {
     GLuint depthBuffer = 0;
     int width = 0;
     int height = 0;
+    GlProfile profile = GlProfile::kCompatibility;
     std::string renderer;
 
     ~State();
@@ -126,11 +127,15 @@ bool OffscreenGL::State::CreateContext(std::string& pError)
         pError = "no EGL config for desktop OpenGL on " + where + ": " + kEglInstallHint;
         return false;
     }
-    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
-                                         EGL_NONE};
+    const bool lCore = profile == GlProfile::kCore;
+    const EGLint lContextAttributes[] = {
+        EGL_CONTEXT_OPENGL_PROFILE_MASK,
+        lCore ? EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT : EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
+        EGL_CONTEXT_MAJOR_VERSION, lCore ? 3 : 1, EGL_CONTEXT_MINOR_VERSION, lCore ? 3 : 0, EGL_NONE};
     context = eglCreateContext(display.get(), lConfig, EGL_NO_CONTEXT, lContextAttributes);
     if (context == EGL_NO_CONTEXT) {
-        pError = "cannot create an OpenGL compatibility-profile context on " + where + " (" + EglErrorText() + ")";
+        pError = std::string("cannot create an OpenGL ") + (lCore ? "3.3 core" : "compatibility") +
+                 "-profile context on " + where + " (" + EglErrorText() + ")";
         return false;
     }
     if (!MakeCurrent()) {
@@ -167,7 +172,8 @@ bool OffscreenGL::State::CreateFramebuffer(std::string& pError)
     return true;
 }
 
-std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError)
+std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError,
+                                                 GlProfile pProfile)
 {
     if (pWidth <= 0 || pHeight <= 0) {
         pError = "a framebuffer needs a positive size, not " + std::to_string(pWidth) + "x" + std::to_string(pHeight);
@@ -176,6 +182,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     auto lState = std::make_unique<State>();
     lState->width = pWidth;
     lState->height = pHeight;
+    lState->profile = pProfile;
     const std::optional<DisplayChoice> lChoice = ChooseDisplay(pDevice, pError);
     if (!lChoice) return nullptr;
     lState->where = lChoice->where;
@@ -189,7 +196,8 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     return std::unique_ptr<OffscreenGL>(new OffscreenGL(std::move(lState)));
 }
 
-std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHeight, std::string& pError)
+std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHeight, std::string& pError,
+                                                             GlProfile pProfile)
 {
     const char* lVariable = std::getenv(kTestGlDeviceVariable);
     const std::string lText = lVariable && *lVariable ? lVariable : "software";
@@ -198,7 +206,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHe
         pError = std::string(kTestGlDeviceVariable) + " takes auto, software or a device index, not \"" + lText + "\"";
         return nullptr;
     }
-    return Create(pWidth, pHeight, *lDevice, pError);
+    return Create(pWidth, pHeight, *lDevice, pError, pProfile);
 }
 
 OffscreenGL::OffscreenGL(std::unique_ptr<State> pState) : mState(std::move(pState)) {}

@@ -273,6 +273,7 @@ TEST(DialDraw, FramesThePassesInOrder)
         Call(F::PushClientAttrib, GL_CLIENT_PIXEL_STORE_BIT),
         // The states that no saved group holds (the recorder answers OpenGL 2.1).
         Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0),
+        Call(F::GetIntegerv, GL_COLOR_SUM), Call(F::Disable, GL_COLOR_SUM),
         Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
         Call(F::GetIntegerv, GL_CLIENT_ACTIVE_TEXTURE), Call(F::ClientActiveTexture, GL_TEXTURE0),
         Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE), Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),
@@ -285,7 +286,7 @@ TEST(DialDraw, FramesThePassesInOrder)
         Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
     for (const int lCapability :
          {GL_CULL_FACE, GL_LIGHTING, GL_ALPHA_TEST, GL_COLOR_LOGIC_OP, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
-          GL_LINE_STIPPLE, GL_COLOR_SUM, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP,
+          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP,
           GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
         lExpected.push_back(Call(F::Disable, lCapability));
     for (const std::string& lStep : {

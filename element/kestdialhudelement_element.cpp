@@ -2,6 +2,7 @@
 
 #include "kestdialhudelement_element.h"
 #include "kestdialhudelement_face.h"
+#include "kestdialhudelement_gl_frame.h"
 #include "kestdialhudelement_qt.h"
 
 #include <FTGL/ftgl.h>
@@ -608,35 +609,23 @@ void DrawHub(const DrawInput& pInput)
 ////////////////////////////////////////////////////////////////////////////////
 // Drawing
 
-// The frame saves the host's state and sets up pixel coordinates; its restore leaves the line
-// width and the texture binding as the passes left them.
+// The frame (kestdialhudelement_gl_frame.h) sets the dial's OpenGL state around the passes and
+// gives the host's back.
 void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRect)
 {
     // Faces released at exit, before the host destroyed the element: there is nothing to draw with.
     if (!mReadoutFont) return;
     // With no context current the draw's calls reach none, as libGL drops them; its faces then
     // belong to no context, and nothing of theirs is ever deleted in one.
-    const KestGLContextId lContext = KestEnterGLContext();
+    KestGLContextProfile lProfile;
+    const KestGLContextId lContext = KestEnterGLContext(lProfile);
+    // A context without the fixed-function pipeline cannot draw the dial: it is left untouched.
+    if (!lProfile.mFixedFunction) return;
     Layout(pRect);
     if (static_cast<double>(mTextSize) != mRadius || lContext != mTextContext) ResizeText(lContext);
 
-    GLint lViewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, lViewport);
-    // An empty viewport shows nothing, and its projection would be singular.
-    if (lViewport[2] <= 0 || lViewport[3] <= 0) return;
-
-    glPushAttrib(GL_CURRENT_BIT | GL_TRANSFORM_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIST_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, static_cast<double>(lViewport[2]), 0.0, static_cast<double>(lViewport[3]), -1.0, 1.0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glLineWidth(1.0f);
+    KestGLFrame lFrame(lProfile);
+    if (!lFrame.Open()) return;
 
     const DialCircle lCircle = {mCenterX, mCenterY, mRadius};
     const DrawInput lInput = ReadInput(*this, lCircle);
@@ -651,8 +640,5 @@ void KestDialHUDElement::DrawElement(FBViewingOptions*, FBHUDElement::Rect& pRec
     DrawNeedle(lInput);
     DrawHub(lInput);
 
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopAttrib();
+    lFrame.Close();
 }

@@ -2,6 +2,7 @@
 // theirs.
 
 #include "kestdialhudelement_gl_context.h"
+#include "kestdialhudelement_gl_procs.h"
 
 #include <dlfcn.h>
 
@@ -15,20 +16,18 @@ namespace {
 // The window-system APIs, looked up at run time
 
 typedef void* (*CurrentContextFunction)();
-typedef void (*AnyFunction)();
-typedef AnyFunction (*ProcAddressFunction)(const char*);
 
 //! A function of a library that the process has loaded: first as the process's global scope
 //! resolves it, then in the library itself, which a host may have loaded privately. Nothing is
 //! loaded that the process has not loaded already.
-template <class tFunction> tFunction LoadedFunction(const char* pLibrary, const char* pName)
+CurrentContextFunction LoadedFunction(const char* pLibrary, const char* pName)
 {
     void* lSymbol = dlsym(RTLD_DEFAULT, pName);
     if (!lSymbol) {
         // The reference is kept, so that the function outlives any dlclose of the host's.
         if (void* lLibrary = dlopen(pLibrary, RTLD_LAZY | RTLD_NOLOAD)) lSymbol = dlsym(lLibrary, pName);
     }
-    tFunction lFunction = nullptr;
+    CurrentContextFunction lFunction = nullptr;
     static_assert(sizeof(lFunction) == sizeof(lSymbol), "a function pointer is as wide as an object pointer");
     std::memcpy(&lFunction, &lSymbol, sizeof(lFunction));
     return lFunction;
@@ -36,18 +35,12 @@ template <class tFunction> tFunction LoadedFunction(const char* pLibrary, const 
 
 enum WindowSystem { kNoWindowSystem, kEgl, kGlx };
 
-struct WindowSystemApi {
-    CurrentContextFunction mCurrentContext;
-    ProcAddressFunction mProcAddress;
-};
-
-//! The two APIs, each looked up once, on the first draw: a host has made its context by then.
-const WindowSystemApi& Api(WindowSystem pSystem)
+//! The current-context functions of both APIs, each looked up once, on the first draw: a host has
+//! made its context by then.
+CurrentContextFunction CurrentContextOf(WindowSystem pSystem)
 {
-    static const WindowSystemApi sEgl = {LoadedFunction<CurrentContextFunction>("libEGL.so.1", "eglGetCurrentContext"),
-                                         LoadedFunction<ProcAddressFunction>("libEGL.so.1", "eglGetProcAddress")};
-    static const WindowSystemApi sGlx = {LoadedFunction<CurrentContextFunction>("libGL.so.1", "glXGetCurrentContext"),
-                                         LoadedFunction<ProcAddressFunction>("libGL.so.1", "glXGetProcAddressARB")};
+    static const CurrentContextFunction sEgl = LoadedFunction("libEGL.so.1", "eglGetCurrentContext");
+    static const CurrentContextFunction sGlx = LoadedFunction("libGL.so.1", "glXGetCurrentContext");
     return pSystem == kEgl ? sEgl : sGlx;
 }
 
@@ -62,17 +55,17 @@ struct ContextHandle {
 //! whatever is current.
 bool CurrentHandle(ContextHandle& pHandle)
 {
-    const WindowSystemApi& lEgl = Api(kEgl);
-    const WindowSystemApi& lGlx = Api(kGlx);
+    const CurrentContextFunction lEgl = CurrentContextOf(kEgl);
+    const CurrentContextFunction lGlx = CurrentContextOf(kGlx);
     pHandle.mSystem = kNoWindowSystem;
     pHandle.mHandle = nullptr;
-    if (!lEgl.mCurrentContext && !lGlx.mCurrentContext) return true;
-    if (lEgl.mCurrentContext) pHandle.mHandle = lEgl.mCurrentContext();
+    if (!lEgl && !lGlx) return true;
+    if (lEgl) pHandle.mHandle = lEgl();
     if (pHandle.mHandle) {
         pHandle.mSystem = kEgl;
         return true;
     }
-    if (lGlx.mCurrentContext) pHandle.mHandle = lGlx.mCurrentContext();
+    if (lGlx) pHandle.mHandle = lGlx();
     pHandle.mSystem = kGlx;
     return pHandle.mHandle != nullptr;
 }
@@ -85,10 +78,7 @@ bool SameHandle(const ContextHandle& pA, const ContextHandle& pB)
 ////////////////////////////////////////////////////////////////////////////////
 // The marker
 
-typedef void (*ObjectLabelFunction)(GLenum, GLuint, GLsizei, const char*);
-typedef void (*GetObjectLabelFunction)(GLenum, GLuint, GLsizei, GLsizei*, char*);
-
-const GLenum kTextureLabelKind = 0x1702; // GL_TEXTURE, as KHR_debug names textures
+const GLenum kTextureLabelKind = GL_TEXTURE; // KHR_debug names textures as the matrix mode does
 
 //! A marker's label: the element's name and the context's registry number, so that a marker of
 //! another context (of a share group, or at the same name in another context) is not taken for it.
@@ -105,47 +95,16 @@ MarkerLabel LabelFor(KestGLContextId pId)
 
 //! KHR_debug's labels, where the context has them: null functions where it does not.
 struct ObjectLabels {
-    ObjectLabelFunction mSet;
-    GetObjectLabelFunction mGet;
+    void (*mSet)(GLenum pKind, GLuint pName, GLsizei pLength, const char* pLabel);
+    void (*mGet)(GLenum pKind, GLuint pName, GLsizei pSize, GLsizei* pLength, char* pLabel);
 };
 
-//! The major and minor version of the current context, 0.0 where it gives none.
-int ContextVersion()
+ObjectLabels LabelsOf(const KestGLContextProfile& pProfile)
 {
-    const char* lVersion = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    if (!lVersion) return 0;
-    char* lEnd = nullptr;
-    const long lMajor = std::strtol(lVersion, &lEnd, 10);
-    const long lMinor = *lEnd == '.' ? std::strtol(lEnd + 1, nullptr, 10) : 0;
-    if (lMajor < 0 || lMajor > 99 || lMinor < 0 || lMinor > 9) return 0;
-    return static_cast<int>(lMajor * 10 + lMinor);
-}
-
-//! Whether the extension string of the current context lists pName as a whole word.
-bool HasExtension(const char* pName)
-{
-    const char* lList = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    const std::size_t lLength = std::strlen(pName);
-    for (const char* lAt = lList; lAt && (lAt = std::strstr(lAt, pName)) != nullptr; lAt += lLength) {
-        const bool lStarts = lAt == lList || lAt[-1] == ' ';
-        if (lStarts && (lAt[lLength] == ' ' || lAt[lLength] == '\0')) return true;
-    }
-    return false;
-}
-
-//! Labels come with OpenGL 4.3, or with KHR_debug, whose name only contexts before 3.1 list in
-//! the one string that every profile answers.
-ObjectLabels LabelsOf(WindowSystem pSystem)
-{
-    ObjectLabels lLabels = {nullptr, nullptr};
-    const ProcAddressFunction lProcAddress = Api(pSystem).mProcAddress;
-    const int lVersion = ContextVersion();
-    if (!lProcAddress || !(lVersion >= 43 || (lVersion < 31 && HasExtension("GL_KHR_debug")))) return lLabels;
-    AnyFunction lSet = lProcAddress("glObjectLabel");
-    AnyFunction lGet = lProcAddress("glGetObjectLabel");
-    if (!lSet || !lGet) return lLabels;
-    std::memcpy(&lLabels.mSet, &lSet, sizeof(lSet));
-    std::memcpy(&lLabels.mGet, &lGet, sizeof(lGet));
+    const KestGLProcs& lProcs = KestGLEntryPoints();
+    const bool lHasLabels = pProfile.mObjectLabels && lProcs.mObjectLabel && lProcs.mGetObjectLabel;
+    const ObjectLabels lLabels = {lHasLabels ? lProcs.mObjectLabel : nullptr,
+                                  lHasLabels ? lProcs.mGetObjectLabel : nullptr};
     return lLabels;
 }
 
@@ -186,6 +145,7 @@ bool HoldsMarker(GLuint pMarker, const ObjectLabels& pLabels, const MarkerLabel&
 struct KnownContext {
     ContextHandle mHandle;
     GLuint mMarker;
+    KestGLContextProfile mProfile;
     ObjectLabels mLabels;
     MarkerLabel mLabel;
     KestGLContextId mId; //!< kKestNoGLContext for a free entry
@@ -262,7 +222,8 @@ void KnowAnew(KnownContext& pEntry, const ContextHandle& pHandle)
 {
     pEntry.mHandle = pHandle;
     pEntry.mId = ++sLastId;
-    pEntry.mLabels = LabelsOf(pHandle.mSystem);
+    pEntry.mProfile = KestReadContextProfile();
+    pEntry.mLabels = LabelsOf(pEntry.mProfile);
     pEntry.mLabel = LabelFor(pEntry.mId);
     pEntry.mMarker = MakeMarker(pEntry.mLabels, pEntry.mLabel);
 }
@@ -278,10 +239,13 @@ bool IsCurrent(KestGLContextId pId)
 
 } // namespace
 
-KestGLContextId KestEnterGLContext()
+KestGLContextId KestEnterGLContext(KestGLContextProfile& pProfile)
 {
     ContextHandle lHandle;
-    if (!CurrentHandle(lHandle)) return kKestNoGLContext;
+    if (!CurrentHandle(lHandle)) {
+        pProfile = KestReadContextProfile();
+        return kKestNoGLContext;
+    }
     KnownContext* lKnown = KnownByHandle(lHandle);
     if (lKnown && !HoldsMarker(lKnown->mMarker, lKnown->mLabels, lKnown->mLabel)) {
         // A new context where a known one was: the old one, and all that waited for it, is gone.
@@ -293,6 +257,7 @@ KestGLContextId KestEnterGLContext()
     }
     lKnown->mLastDraw = ++sDrawClock;
     DeleteWaiting(lKnown->mId);
+    pProfile = lKnown->mProfile;
     return lKnown->mId;
 }
 

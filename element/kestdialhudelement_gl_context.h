@@ -21,6 +21,8 @@
 // Threads: the host calls its plug-ins' elements from one thread at a time, so the registry,
 // like the rest of the element, takes no lock.
 
+#include "kestdialhudelement_gl_profile.h"
+
 #include <GL/gl.h>
 
 //! A context as the registry knows it; never reused within a process.
@@ -34,10 +36,10 @@ const int kKestMaxKnownContexts = 8;
 //! Texture names that wait for their context at once, over every dial of the process.
 const int kKestMaxWaitingTextures = 1024;
 
-//! The context current now, for a draw in it: made known on its first draw (its marker made), and
-//! the names that wait for it deleted. kKestNoGLContext, with no GL call, when EGL or GLX reports
-//! no current one.
-KestGLContextId KestEnterGLContext();
+//! The context current now, for a draw in it: made known on its first draw (its marker made and
+//! its profile read), and the names that wait for it deleted; pProfile is what it offers.
+//! kKestNoGLContext, with no GL call but the profile's, when EGL or GLX reports no current one.
+KestGLContextId KestEnterGLContext(KestGLContextProfile& pProfile);
 
 //! Deletes pCount texture names made in pContext when it is the context current now; otherwise
 //! they wait for it, or are left to it when it is forgotten. Makes no GL call on any other

@@ -2,17 +2,20 @@
 // rectangles (one to six panes a frame, as hudhost --rect draws them) and the context each is
 // drawn in, the viewport, the camera's resolution and the label, and drives a dial's life in
 // three offscreen contexts that share nothing, made once, each holding textures of the host's
-// own: a dial created (or the last input's kept), drawn over an unusual host state, checked for
-// the OpenGL state it gives back, and destroyed (or kept for the next input) with its last
-// context, another or none current. A context may be remade before the frames. A draw that
-// leaves a GL error or host state behind, or a texture of the host's changed or deleted in any
-// context, aborts, as a crash.
+// own: a dial created (or the last input's kept), drawn over a host state of the host-state
+// table that the input chooses, checked for the OpenGL state it gives back, and destroyed (or
+// kept for the next input) with its last context, another or none current. A context may be
+// remade before the frames. A draw that leaves a GL error or host state behind, or a texture of
+// the host's changed or deleted in any context, aborts, as a crash.
 //
 // Input layout, read front to back; bytes past the end read as 0:
 //   flags                                      1 byte: bit 0 makes a new dial, bit 1 destroys
 //                                              it after its frames, bit 2 draws two frames,
 //                                              bits 3 to 5 the rectangles after the first
 //                                              (0 to 5; 6 and 7 read as 5)
+//   host state                                 1 byte: the entry of kestdial::DrawableHostStates
+//                                              (hudhost --list-host-states but core-profile)
+//                                              drawn over, modulo their number
 //   Minimum, Maximum, Value, Spread            a number each
 //   Ticks                                      an integer
 //   Mask Color, Font Color                     four numbers each
@@ -125,7 +128,7 @@ public:
 
     kestdial::Dial& NewDial()
     {
-        mDial.reset(); // destroyed before the new one is made
+        mDial.reset();                                  // destroyed before the new one is made
         mDial = std::make_unique<kestdial::Dial>(Fail); // which fails the run where it cannot be made
         return *mDial;
     }
@@ -205,20 +208,20 @@ struct Pane {
 };
 
 //! One frame: the dial drawn into each pane in turn, in the pane's context with its viewport.
-void DrawFrame(Session& pSession, kestdial::Dial& pDial, const std::vector<Pane>& pPanes, int pViewportWidth,
-               int pViewportHeight)
+void DrawFrame(Session& pSession, kestdial::Dial& pDial, const std::vector<Pane>& pPanes,
+               const hudhost::HostGlStateEntry& pHostState, int pViewportWidth, int pViewportHeight)
 {
     const bool lViewportIsEmpty = pViewportWidth == 0 || pViewportHeight == 0;
     for (const Pane& lPane : pPanes) {
         pSession.MakeCurrent(lPane.context);
         glViewport(0, 0, pViewportWidth, pViewportHeight);
         const Rect& lRect = lPane.rect;
-        kestdial::SetUnusualHostState();
+        kestdial::SetHostState(pHostState);
         const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
         pDial.Draw(lRect);
-        const std::string lFaults =
-            kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !lViewportIsEmpty);
-        if (!lFaults.empty()) Fail("the draw did not give the host its state back:\n" + lFaults);
+        const std::string lFaults = kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), !lViewportIsEmpty);
+        if (!lFaults.empty())
+            Fail(std::string("the draw over host state ") + pHostState.name + " did not give it back:\n" + lFaults);
     }
 }
 
@@ -235,6 +238,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     Session& lSession = TheSession();
     InputReader lInput(pData, pSize);
     const uint8_t lFlags = lInput.Byte();
+    static const std::vector<hudhost::HostGlStateEntry> sHostStates = kestdial::DrawableHostStates();
+    const hudhost::HostGlStateEntry& lHostState = sHostStates[lInput.Byte() % sHostStates.size()];
     kestdial::Dial& lDial = (lFlags & 1) ? lSession.NewDial() : lSession.Dial();
 
     Set(lDial, "Minimum", lInput.Number());
@@ -265,12 +270,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t pSize)
     int lHeight = 0;
     lDial.Element().GetIntrinsicDimension(kestdial::ViewingOptions().Options(), lWidth, lHeight);
 
-    DrawFrame(lSession, lDial, lPanes, lViewportWidth, lViewportHeight);
-    if (lFlags & 4) DrawFrame(lSession, lDial, lPanes, lViewportWidth, lViewportHeight);
+    DrawFrame(lSession, lDial, lPanes, lHostState, lViewportWidth, lViewportHeight);
+    if (lFlags & 4) DrawFrame(lSession, lDial, lPanes, lHostState, lViewportWidth, lViewportHeight);
     if (lFlags & 2) {
         const int lDestroyedIn = (lContexts >> 3) & 3;
         if (lDestroyedIn == 1) lSession.MakeCurrent((lPanes.back().context + 1) % kContexts);
-        else if (lDestroyedIn >= 2) eglMakeCurrent(eglGetCurrentDisplay(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        else if (lDestroyedIn >= 2)
+            eglMakeCurrent(eglGetCurrentDisplay(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
         lSession.DestroyDial();
     }
     lSession.CheckHostTextures();

@@ -3,6 +3,8 @@
 // (ENABLE_EXPORTS) and links libGL and libftgl itself, so that dlsym(RTLD_NEXT, ...) finds the
 // real definitions behind these.
 
+// Declares the entry points past OpenGL 1.3 too, so that the definitions below have C linkage.
+#define GL_GLEXT_PROTOTYPES
 #include "gl_recorder.h"
 
 #include <GL/gl.h>
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -73,6 +76,10 @@ void AnswerViewport(GLenum pName, GLint* pValues)
     if (pName != GL_VIEWPORT || !gViewport) return;
     for (std::size_t i = 0; i < 4; ++i) pValues[i] = (*gViewport)[i];
 }
+
+//! What a viewer's context answers for GL_VERSION here: OpenGL 2.1, whose draw makes every call
+//! of the frame but those of extensions.
+const GLubyte kAnsweredVersion[] = "2.1";
 
 //! The current colour, for the texts that FTGL renders.
 void NoteColour(GLfloat pRed, GLfloat pGreen, GLfloat pBlue, GLfloat pAlpha)
@@ -235,4 +242,31 @@ FTBBox FTFont::BBox(const char* string, const int len, FTPoint position, FTPoint
         gRecording->measures.push_back({this, string ? string : "", len, position, spacing, lBox});
     }
     return lBox;
+}
+
+// glGetString is answered rather than recorded: while SetViewportAnswer holds a viewport, it
+// answers GL_VERSION as a viewer's context would, and no extensions.
+const GLubyte* glGetString(GLenum pName)
+{
+    if (kestdial::gViewport) return pName == GL_VERSION ? kestdial::kAnsweredVersion : nullptr;
+    return kestdial::gDropping ? nullptr : KEST_REAL_GL(glGetString)(pName);
+}
+
+// The element resolves its entry points past OpenGL 1.2 through glXGetProcAddressARB: recorded
+// ones resolve to the definitions above, the rest to libGL's.
+extern "C" void (*glXGetProcAddressARB(const GLubyte* pName))();
+extern "C" void (*glXGetProcAddressARB(const GLubyte* pName))()
+{
+    using Proc = void (*)();
+    static const struct {
+        const char* name;
+        Proc definition;
+    } kDefinitions[] = {
+#define KEST_GL_PROC(name, ...) {"gl" #name, reinterpret_cast<Proc>(&::gl##name)},
+        KEST_GL_FUNCTIONS(KEST_GL_PROC)
+#undef KEST_GL_PROC
+    };
+    for (const auto& lEntry : kDefinitions)
+        if (std::strcmp(lEntry.name, reinterpret_cast<const char*>(pName)) == 0) return lEntry.definition;
+    return KEST_REAL_GL(glXGetProcAddressARB)(pName);
 }

@@ -91,7 +91,8 @@ private:
 };
 
 //! Without a current context glGetIntegerv answers nothing; with a viewport set here it answers
-//! GL_VIEWPORT with it, as a viewer's context would. std::nullopt hands every query to libGL.
+//! GL_VIEWPORT with it, and glGetString GL_VERSION with "2.1" (and no extensions), as a viewer's
+//! context would. std::nullopt hands every query to libGL.
 void SetViewportAnswer(std::optional<std::array<int, 4>> pViewport);
 
 //! With pDrop, the GL calls defined here return at once without reaching libGL (queries answer

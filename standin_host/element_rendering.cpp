@@ -11,15 +11,18 @@ namespace {
 
 using Microseconds = std::chrono::microseconds;
 
-//! One frame as the viewer makes it: in each context, a draw in each of pRects, as in each pane
-//! that shows the HUD; timed until the renderer has finished it.
-Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const std::vector<FBHUDElement::Rect>& pRects,
-                       const Background& pBackground, ViewerContexts& pViewers)
+//! One frame as the viewer makes it: in each context, the host states left, then a draw in each
+//! of pRects, as in each pane that shows the HUD; timed until the renderer has finished it.
+Microseconds DrawFrame(FBHUDElement& pElement, fbhost::Viewer& pViewer, const HostOptions& pOptions,
+                       const std::vector<FBHUDElement::Rect>& pRects, ViewerContexts& pViewers)
 {
     Microseconds lTime(0);
     for (int lContext = 0; lContext < pViewers.Count(); ++lContext) {
         OffscreenGL& lGL = pViewers.MakeCurrent(lContext);
-        lGL.Clear(pBackground.red, pBackground.green, pBackground.blue);
+        const Background& lBackground = pOptions.background;
+        lGL.Clear(lBackground.red, lBackground.green, lBackground.blue);
+        for (const HostGlStateEntry* lState : pOptions.hostStates)
+            if (lState->set) lState->set();
         const auto lStart = std::chrono::steady_clock::now();
         for (FBHUDElement::Rect lRect : pRects) // a copy: the element may write to it
             pElement.DrawElement(pViewer.Options(), lRect);
@@ -60,7 +63,7 @@ bool RenderElement(HostedElement& pHosted, const HostOptions& pOptions, ViewerCo
             pFailure = {kExitNoOpenGL, "no OpenGL context: " + lError};
             return false;
         }
-        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, lRects, pOptions.background, pViewers));
+        lTimes.push_back(DrawFrame(pHosted.Element(), lViewer, pOptions, lRects, pViewers));
     }
     OffscreenGL& lLast = pViewers.MakeCurrent(pViewers.Count() - 1);
     if (pOptions.frames)

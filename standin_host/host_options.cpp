@@ -111,6 +111,13 @@ bool ApplyGlDevice(HostOptions& pOptions, const std::string& pValue)
     return lDevice.has_value();
 }
 
+bool ApplyHostState(HostOptions& pOptions, const std::string& pValue)
+{
+    const HostGlStateEntry* lEntry = FindHostGlState(pValue);
+    if (lEntry) pOptions.hostStates.push_back(lEntry);
+    return lEntry != nullptr;
+}
+
 bool ApplyOut(HostOptions& pOptions, const std::string& pValue)
 {
     pOptions.outPath = pValue;
@@ -175,6 +182,12 @@ const OptionEntry kOptions[] = {
      ApplyGlDevice, [](const HostOptions&) { return std::string("auto"); }},
     {"--list-gl-devices", nullptr, nullptr, "prints the EGL devices that --gl-device can choose, then exits",
      [](HostOptions& pOptions, const std::string&) { return pOptions.listGlDevices = true; }, nullptr},
+    {"--host-state", "NAME", "a name that --list-host-states prints, such as cull-back",
+     "draws over a state that a 3D viewer leaves behind, set before each frame's draws; repeatable: the states are "
+     "set in order",
+     ApplyHostState, nullptr},
+    {"--list-host-states", nullptr, nullptr, "prints the names that --host-state takes, one a line, then exits",
+     [](HostOptions& pOptions, const std::string&) { return pOptions.listHostStates = true; }, nullptr},
     {"--list", nullptr, nullptr, "prints the plug-in's registry and the element's properties, then exits",
      [](HostOptions& pOptions, const std::string&) { return pOptions.list = true; }, nullptr},
     {"--help", nullptr, nullptr, "prints this help",
@@ -204,6 +217,13 @@ std::string UnknownOptionError(const std::string& pArgument, const std::string& 
 } // namespace
 
 HostOptions::HostOptions() : pluginPath(HUDHOST_DEFAULT_PLUGIN) {}
+
+GlProfile HostOptions::Profile() const
+{
+    const bool lCore = std::any_of(hostStates.begin(), hostStates.end(),
+                                   [](const HostGlStateEntry* pEntry) { return pEntry->coreProfile; });
+    return lCore ? GlProfile::kCore : GlProfile::kCompatibility;
+}
 
 std::optional<HostOptions> ParseOptions(const std::vector<std::string>& pArguments, std::string& pError)
 {

@@ -3,6 +3,7 @@
 #include "host_textures.h"
 
 #include <functional>
+#include <iterator>
 
 namespace hudhost {
 
@@ -10,19 +11,20 @@ namespace {
 
 constexpr GLsizei kSide = 4; //!< each texture is kSide x kSide RGBA texels
 
-//! Runs pWork with the default pixel-store state and gives back the context's own, and its 2D binding.
+//! Runs pWork with the default pixel-store state, and gives back the context's own and its 2D
+//! binding. Each value is read and set again, as a core-profile context has no attribute stacks.
 void WithDefaultPixelStore(const std::function<void()>& pWork)
 {
-    GLint lBound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &lBound);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    const GLenum kNames[] = {GL_TEXTURE_BINDING_2D, GL_UNPACK_ROW_LENGTH,  GL_UNPACK_ALIGNMENT,
+                             GL_UNPACK_SKIP_ROWS,   GL_UNPACK_SKIP_PIXELS, GL_PACK_ROW_LENGTH,
+                             GL_PACK_ALIGNMENT,     GL_PACK_SKIP_ROWS,     GL_PACK_SKIP_PIXELS};
+    GLint lSaved[std::size(kNames)] = {};
+    for (size_t i = 0; i < std::size(kNames); ++i) glGetIntegerv(kNames[i], &lSaved[i]);
+    for (size_t i = 1; i < std::size(kNames); ++i)
+        glPixelStorei(kNames[i], kNames[i] == GL_UNPACK_ALIGNMENT || kNames[i] == GL_PACK_ALIGNMENT ? 4 : 0);
     pWork();
-    glPopClientAttrib();
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lBound));
+    for (size_t i = 1; i < std::size(kNames); ++i) glPixelStorei(kNames[i], lSaved[i]);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lSaved[0]));
 }
 
 } // namespace

@@ -38,8 +38,8 @@ std::optional<fbhost::RegistryEntry> ChooseEntry(const HostOptions& pOptions, Fa
     const std::vector<fbhost::RegistryEntry> lEntries = HudElementEntries();
     const auto lClassName = [](const fbhost::RegistryEntry& pEntry) { return pEntry.name; };
     if (lEntries.empty()) {
-        pFailure = {kExitPluginFailed, pOptions.pluginPath + " registers no HUD element (group " +
-                                           kHudElementGroup + ")"};
+        pFailure = {kExitPluginFailed,
+                    pOptions.pluginPath + " registers no HUD element (group " + kHudElementGroup + ")"};
         return std::nullopt;
     }
     if (pOptions.elementClass.empty()) {

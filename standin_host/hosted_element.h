@@ -25,7 +25,7 @@ public:
     //! Loads the plug-in, creates the chosen element and applies the --set values in order;
     //! null, with the reason in pFailure, when any step fails.
     static std::unique_ptr<HostedElement> Create(const HostOptions& pOptions, Failure& pFailure);
-    ~HostedElement();  // destroys the element as the host does, then unloads the plug-in
+    ~HostedElement(); // destroys the element as the host does, then unloads the plug-in
     HostedElement(const HostedElement&) = delete;
     HostedElement& operator=(const HostedElement&) = delete;
 

@@ -3,8 +3,8 @@
 
 #include "element_listing.h"
 #include "element_rendering.h"
-#include "hosted_element.h"
 #include "host_options.h"
+#include "hosted_element.h"
 #include "viewer_contexts.h"
 
 #include <clocale>
@@ -37,7 +37,7 @@ int Run(const HostOptions& pOptions)
     if (const std::optional<std::string> lMissing = MissingGlDevice(pOptions.glDevice))
         return Fail({kExitBadInput, "--gl-device: " + *lMissing});
     std::string lError;
-    if (!lViewers.Create(pOptions.contexts, pOptions.viewport, pOptions.glDevice, lError))
+    if (!lViewers.Create(pOptions.contexts, pOptions.viewport, pOptions.glDevice, pOptions.Profile(), lError))
         return Fail({kExitNoOpenGL, "no OpenGL context: " + lError});
     if (!RenderElement(*lHosted, pOptions, lViewers, std::cout, lFailure)) return Fail(lFailure);
     lHosted.reset();
@@ -65,6 +65,10 @@ int main(int pArgc, char** pArgv)
     }
     if (lOptions->listGlDevices) {
         std::cout << GlDeviceListing();
+        return kExitSuccess;
+    }
+    if (lOptions->listHostStates) {
+        for (const HostGlStateEntry& lEntry : HostGlStates()) std::cout << lEntry.name << "\n";
         return kExitSuccess;
     }
     return Run(*lOptions);

@@ -89,6 +89,7 @@ struct OffscreenGL::State {
     GLuint depthBuffer = 0;
     int width = 0;
     int height = 0;
+    GlProfile profile = GlProfile::kCompatibility;
     std::string renderer;
 
     ~State();
@@ -126,11 +127,19 @@ bool OffscreenGL::State::CreateContext(EGLContext pShareWith, std::string& pErro
         pError = "no EGL config for desktop OpenGL on " + where + ": " + kEglInstallHint;
         return false;
     }
-    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
+    const bool lCore = profile == GlProfile::kCore;
+    const EGLint lContextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                         lCore ? EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT
+                                               : EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
+                                         EGL_CONTEXT_MAJOR_VERSION,
+                                         lCore ? 3 : 1,
+                                         EGL_CONTEXT_MINOR_VERSION,
+                                         lCore ? 3 : 0,
                                          EGL_NONE};
     context = eglCreateContext(display.get(), lConfig, pShareWith, lContextAttributes);
     if (context == EGL_NO_CONTEXT) {
-        pError = "cannot create an OpenGL compatibility-profile context on " + where + " (" + EglErrorText() + ")";
+        pError = std::string("cannot create an OpenGL ") + (lCore ? "3.3 core" : "compatibility") +
+                 "-profile context on " + where + " (" + EglErrorText() + ")";
         return false;
     }
     if (!MakeCurrent()) {
@@ -168,7 +177,7 @@ bool OffscreenGL::State::CreateFramebuffer(std::string& pError)
 }
 
 std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const GlDevice& pDevice, std::string& pError,
-                                                 const OffscreenGL* pShareWith)
+                                                 GlProfile pProfile, const OffscreenGL* pShareWith)
 {
     if (pWidth <= 0 || pHeight <= 0) {
         pError = "a framebuffer needs a positive size, not " + std::to_string(pWidth) + "x" + std::to_string(pHeight);
@@ -177,6 +186,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
     auto lState = std::make_unique<State>();
     lState->width = pWidth;
     lState->height = pHeight;
+    lState->profile = pProfile;
     const std::optional<DisplayChoice> lChoice = ChooseDisplay(pDevice, pError);
     if (!lChoice) return nullptr;
     lState->where = lChoice->where;
@@ -192,7 +202,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::Create(int pWidth, int pHeight, const 
 }
 
 std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHeight, std::string& pError,
-                                                             const OffscreenGL* pShareWith)
+                                                             GlProfile pProfile, const OffscreenGL* pShareWith)
 {
     const char* lVariable = std::getenv(kTestGlDeviceVariable);
     const std::string lText = lVariable && *lVariable ? lVariable : "software";
@@ -201,7 +211,7 @@ std::unique_ptr<OffscreenGL> OffscreenGL::CreateOnTestDevice(int pWidth, int pHe
         pError = std::string(kTestGlDeviceVariable) + " takes auto, software or a device index, not \"" + lText + "\"";
         return nullptr;
     }
-    return Create(pWidth, pHeight, *lDevice, pError, pShareWith);
+    return Create(pWidth, pHeight, *lDevice, pError, pProfile, pShareWith);
 }
 
 OffscreenGL::OffscreenGL(std::unique_ptr<State> pState) : mState(std::move(pState)) {}

@@ -12,10 +12,12 @@ int HostTextureCount(int pIndex) { return 8 * (pIndex + 1); }
 
 } // namespace
 
-bool ViewerContexts::Create(int pCount, const PixelSize& pViewport, const GlDevice& pDevice, std::string& pError)
+bool ViewerContexts::Create(int pCount, const PixelSize& pViewport, const GlDevice& pDevice, GlProfile pProfile,
+                            std::string& pError)
 {
     mViewport = pViewport;
     mDevice = pDevice;
+    mProfile = pProfile;
     mViewers.resize(static_cast<size_t>(pCount));
     for (int i = 0; i < pCount; ++i)
         if (!MakeViewer(i, pError)) return false;
@@ -27,7 +29,7 @@ bool ViewerContexts::MakeViewer(int pIndex, std::string& pError)
     Viewer& lViewer = mViewers[static_cast<size_t>(pIndex)];
     lViewer.textures.reset();
     lViewer.gl.reset();
-    lViewer.gl = OffscreenGL::Create(mViewport.width, mViewport.height, mDevice, pError);
+    lViewer.gl = OffscreenGL::Create(mViewport.width, mViewport.height, mDevice, pError, mProfile);
     if (!lViewer.gl) return false;
     lViewer.textures = std::make_unique<HostTextures>("context " + std::to_string(++mMade), HostTextureCount(pIndex));
     return true;

@@ -16,9 +16,10 @@ namespace hudhost {
 
 class ViewerContexts {
 public:
-    //! Makes pCount contexts on pDevice, the last one current; false, with the reason in pError,
-    //! when one cannot be had.
-    bool Create(int pCount, const PixelSize& pViewport, const GlDevice& pDevice, std::string& pError);
+    //! Makes pCount contexts of pProfile on pDevice, the last one current; false, with the reason
+    //! in pError, when one cannot be had.
+    bool Create(int pCount, const PixelSize& pViewport, const GlDevice& pDevice, GlProfile pProfile,
+                std::string& pError);
 
     int Count() const { return static_cast<int>(mViewers.size()); }
     //! Makes the context at pIndex current.
@@ -39,6 +40,7 @@ private:
     std::vector<Viewer> mViewers;
     PixelSize mViewport = {0, 0};
     GlDevice mDevice;
+    GlProfile mProfile = GlProfile::kCompatibility;
     int mMade = 0; //!< contexts made so far, which names each in messages
 };
 

@@ -268,14 +268,36 @@ TEST(DialDraw, FramesThePassesInOrder)
     using F = GlFunction;
     std::vector<std::string> lExpected = {
         Call(F::GetIntegerv, GL_VIEWPORT),
-        Call(F::PushAttrib, GL_CURRENT_BIT | GL_TRANSFORM_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIST_BIT),
+        Call(F::PushAttrib, GL_CURRENT_BIT | GL_TRANSFORM_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIST_BIT |
+                                GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_PIXEL_MODE_BIT),
+        Call(F::PushClientAttrib, GL_CLIENT_PIXEL_STORE_BIT),
+        // The states that no saved group holds (the recorder answers OpenGL 2.1).
+        Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0),
+        Call(F::GetIntegerv, GL_COLOR_SUM), Call(F::Disable, GL_COLOR_SUM),
+        Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
+        Call(F::GetIntegerv, GL_CLIENT_ACTIVE_TEXTURE), Call(F::ClientActiveTexture, GL_TEXTURE0),
+        Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE), Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),
+        Call(F::MatrixMode, GL_TEXTURE), Call(F::PushMatrix), Call(F::LoadIdentity),
         Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix), Call(F::LoadIdentity),
         Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
         Call(F::Ortho, 0, 300, 0, 300, -1, 1),
-        Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), Call(F::Disable, GL_DEPTH_TEST),
-        Call(F::Enable, GL_BLEND), Call(F::LineWidth, 1),
-        Call(F::Begin, GL_POLYGON), Call(F::End),  // face
-        Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES), Call(F::End)};  // major marks
+        Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), Call(F::BlendEquation, GL_FUNC_ADD),
+        Call(F::Disable, GL_DEPTH_TEST), Call(F::Enable, GL_BLEND), Call(F::LineWidth, 1),
+        Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
+    for (const int lCapability :
+         {GL_CULL_FACE, GL_LIGHTING, GL_ALPHA_TEST, GL_COLOR_LOGIC_OP, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
+          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP,
+          GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
+        lExpected.push_back(Call(F::Disable, lCapability));
+    for (const std::string& lStep : {
+             Call(F::BindBuffer, GL_PIXEL_UNPACK_BUFFER, 0), Call(F::PixelStorei, GL_UNPACK_SWAP_BYTES, 0),
+             Call(F::PixelStorei, GL_UNPACK_LSB_FIRST, 0), Call(F::PixelStorei, GL_UNPACK_ROW_LENGTH, 0),
+             Call(F::PixelStorei, GL_UNPACK_SKIP_ROWS, 0), Call(F::PixelStorei, GL_UNPACK_SKIP_PIXELS, 0),
+             Call(F::PixelStorei, GL_UNPACK_ALIGNMENT, 4), Call(F::PixelTransferi, GL_MAP_COLOR, 0),
+             Call(F::PixelTransferf, GL_ALPHA_SCALE, 1), Call(F::PixelTransferf, GL_ALPHA_BIAS, 0),
+             Call(F::Begin, GL_POLYGON), Call(F::End),  // face
+             Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES), Call(F::End)})  // major marks
+        lExpected.push_back(lStep);
     for (const char* lNumber : {"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0", "70.0", "80.0", "90.0", "100.0"})
         lExpected.push_back(std::string("scale \"") + lNumber + "\"");
     for (const std::string& lStep : {
@@ -284,7 +306,11 @@ TEST(DialDraw, FramesThePassesInOrder)
              std::string("readout \"  0.0\""), Call(F::Begin, GL_POLYGON), Call(F::End),  // readout and box
              std::string("label \"METER\""), std::string("label \"METER\""),           // shadow and label
              Call(F::Begin, GL_LINES), Call(F::End), Call(F::Begin, GL_POLYGON), Call(F::End),  // needle, hub
-             Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix), Call(F::PopAttrib)})
+             Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix),
+             Call(F::MatrixMode, GL_TEXTURE), Call(F::PopMatrix),
+             Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),  // the host's, unanswered here
+             Call(F::ClientActiveTexture, GL_TEXTURE0), Call(F::ActiveTexture, GL_TEXTURE0), Call(F::UseProgram, 0),
+             Call(F::PopClientAttrib), Call(F::PopAttrib)})
         lExpected.push_back(lStep);
     EXPECT_EQ(Outline(lDraw), lExpected);
 }

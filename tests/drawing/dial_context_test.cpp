@@ -117,17 +117,80 @@ std::string Rgb(const unsigned char* pPixel)
 
 } // namespace
 
-TEST(DialContext, DrawGivesBackTheHostsStateButTheLineWidth)
+namespace hudhost {
+
+// Names the host state in CTest's listing.
+void PrintTo(const HostGlStateEntry& pEntry, std::ostream* pOut) { *pOut << pEntry.name; }
+
+} // namespace hudhost
+
+namespace {
+
+//! A dial's first draw into a cleared viewer, its pixels read back.
+std::vector<unsigned char> DrawnPixels(hudhost::OffscreenGL& pContext, Dial& pDial)
 {
-    const std::unique_ptr<hudhost::OffscreenGL> lContext = MakeContext();
-    ASSERT_TRUE(lContext);
+    pContext.Clear(kBackground, kBackground, kBackground);
+    pDial.Draw();
+    pContext.Finish();
+    return pContext.ReadPixels();
+}
+
+//! The texture names up to 256 that name a texture of the current context.
+int TextureCount()
+{
+    int lCount = 0;
+    for (GLuint lName = 1; lName <= 256; ++lName) lCount += glIsTexture(lName) ? 1 : 0;
+    return lCount;
+}
+
+class DialOverHostState : public ::testing::TestWithParam<hudhost::HostGlStateEntry> {};
+
+// Over each state that a viewer leaves, a fresh dial draws what it draws over a fresh context,
+// leaves no GL error, gives every state back but the line width, and makes its glyphs right: a
+// clean draw afterwards, with the glyphs made over the state, shows the same pixels again. In a
+// core-profile context it draws nothing, makes no glyph textures and leaves no error.
+TEST_P(DialOverHostState, DrawsAsOverAFreshContextAndGivesTheStateBack)
+{
+    const hudhost::HostGlStateEntry& lState = GetParam();
+    std::string lError;
+    const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(
+        kSize, kSize, lError, lState.coreProfile ? hudhost::GlProfile::kCore : hudhost::GlProfile::kCompatibility);
+    ASSERT_TRUE(lContext) << "no offscreen OpenGL context: " << lError;
     TestDial lDial;
     ASSERT_TRUE(lDial);
-    kestdial::SetUnusualHostState();
+    if (lState.coreProfile) {
+        const std::vector<unsigned char> lPixels = DrawnPixels(*lContext, lDial);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        EXPECT_TRUE(std::all_of(lPixels.begin(), lPixels.end(),
+                                [](unsigned char pByte) { return pByte == kBackgroundByte || pByte == 255; }))
+            << "the dial drew in a core-profile context";
+        // One texture, without an image, is the marker by which the dial knows the context.
+        EXPECT_LE(TextureCount(), 1) << "the dial made glyph textures in a core-profile context";
+        return;
+    }
+    TestDial lReference;
+    ASSERT_TRUE(lReference);
+    const std::vector<unsigned char> lClean = DrawnPixels(*lContext, lReference);
+
+    lContext->Clear(kBackground, kBackground, kBackground);
+    kestdial::SetHostState(lState);
     const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
     lDial.Draw();
     EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), true), "");
+    hudhost::SetInitialHostGlState(); // for the read-back, which pixel transfer would scale
+    lContext->Finish();
+    EXPECT_TRUE(lContext->ReadPixels() == lClean) << "the dial over " << lState.what << " differs";
+    EXPECT_TRUE(DrawnPixels(*lContext, lDial) == lClean) << "glyphs made over " << lState.what << " are wrong";
 }
+
+INSTANTIATE_TEST_SUITE_P(HostStates, DialOverHostState, ::testing::ValuesIn(hudhost::HostGlStates()),
+                         [](const ::testing::TestParamInfo<hudhost::HostGlStateEntry>& pInfo) {
+                             std::string lName = pInfo.param.name;
+                             std::replace(lName.begin(), lName.end(), '-', '_');
+                             return lName;
+                         });
+
+} // namespace
 
 TEST(DialPixels, DefaultDialShowsItsParts)
 {

@@ -60,9 +60,10 @@ protected:
     Viewer MakeViewer(const Viewer* pShareWith = nullptr, int pTextures = 0)
     {
         std::string lError;
-        Viewer lViewer{
-            hudhost::OffscreenGL::CreateOnTestDevice(kSize, kSize, lError, pShareWith ? pShareWith->gl.get() : nullptr),
-            nullptr};
+        Viewer lViewer{hudhost::OffscreenGL::CreateOnTestDevice(kSize, kSize, lError,
+                                                                hudhost::GlProfile::kCompatibility,
+                                                                pShareWith ? pShareWith->gl.get() : nullptr),
+                       nullptr};
         if (!lViewer.gl) {
             ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
             return lViewer;

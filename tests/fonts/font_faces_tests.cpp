@@ -100,6 +100,13 @@ KestFontData ReadFont(const char* pPath)
 //! A face cache open on the bundle's fonts, as an element opens its own.
 class FaceCache : public DialFaces {
 protected:
+    //! The context that the faces are drawn in now, as a draw of the element tells it.
+    static KestGLContextId CurrentContext()
+    {
+        KestGLContextProfile lProfile;
+        return KestEnterGLContext(lProfile);
+    }
+
     void SetUp() override
     {
         DialFaces::SetUp();
@@ -122,9 +129,11 @@ TEST_F(FaceCache, TruncatesEachSizeOfTheRadius)
     };
     // Down the table and back up, so that each size is reached from a larger and a smaller one.
     for (const auto& lRow : kRows)
-        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow.radius, KestEnterGLContext())), lRow.sizes) << "radius " << lRow.radius << ", going down";
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow.radius, CurrentContext())), lRow.sizes)
+            << "radius " << lRow.radius << ", going down";
     for (auto lRow = std::rbegin(kRows); lRow != std::rend(kRows); ++lRow)
-        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow->radius, KestEnterGLContext())), lRow->sizes) << "radius " << lRow->radius << ", going up";
+        EXPECT_EQ(SizesOf(mCache.UseSizesFor(lRow->radius, CurrentContext())), lRow->sizes)
+            << "radius " << lRow->radius << ", going up";
 }
 
 //! Horizontal extent [begin, end) of one glyph's ink, in pixel columns.
@@ -166,7 +175,7 @@ TEST_F(FaceCache, ReadoutPointSitsMidwayBetweenItsDigits)
     glOrtho(0.0, lContext->Width(), 0.0, lContext->Height(), -1.0, 1.0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (const double lRadius : {100.0, 500.0}) { // readout faces of 20 and 100 points
-        FTFont& lFace = *mCache.UseSizesFor(lRadius, KestEnterGLContext()).mReadout;
+        FTFont& lFace = *mCache.UseSizesFor(lRadius, CurrentContext()).mReadout;
         for (const char* const lReadout : {"  0.0", " 63.5"}) {
             const std::string lText = lReadout;
             lContext->Clear(0.0f, 0.0f, 0.0f);
@@ -196,7 +205,7 @@ TEST_F(FaceCache, KeptSetsAreBoundedInNumberAndTextureMemory)
     ASSERT_TRUE(lContext) << lError;
     // Sized faces hold glyph textures once they draw text.
     const auto lDrawAt = [&](double pRadius) {
-        const KestFaceSet lFaces = mCache.UseSizesFor(pRadius, KestEnterGLContext());
+        const KestFaceSet lFaces = mCache.UseSizesFor(pRadius, CurrentContext());
         for (FTFont* lFace : {static_cast<FTFont*>(lFaces.mReadout), static_cast<FTFont*>(lFaces.mScale),
                               static_cast<FTFont*>(lFaces.mLabel)})
             lFace->Render("0.5 METER", -1, FTPoint(10.0, 40.0));
@@ -286,13 +295,13 @@ const char* const kOratorMessage = "Couldn't open oratorstd font: 5 ";
 
 INSTANTIATE_TEST_SUITE_P(
     Fonts, MissingFont,
-    ::testing::Values(
-        MissingCase{"Orator", qInitResources_kest_test_arial_only, qCleanupResources_kest_test_arial_only,
-                    kOratorResource, kOratorMessage},
-        // With neither font, a second message would show that the Arial font was tried too.
-        MissingCase{"OratorAndArial", nullptr, nullptr, kOratorResource, kOratorMessage},
-        MissingCase{"Arial", qInitResources_kest_test_orator_only, qCleanupResources_kest_test_orator_only,
-                    kArialResource, "Couldn't open arial font: 5 "}),
+    ::testing::Values(MissingCase{"Orator", qInitResources_kest_test_arial_only, qCleanupResources_kest_test_arial_only,
+                                  kOratorResource, kOratorMessage},
+                      // With neither font, a second message would show that the Arial font was tried too.
+                      MissingCase{"OratorAndArial", nullptr, nullptr, kOratorResource, kOratorMessage},
+                      MissingCase{"Arial", qInitResources_kest_test_orator_only,
+                                  qCleanupResources_kest_test_orator_only, kArialResource,
+                                  "Couldn't open arial font: 5 "}),
     [](const ::testing::TestParamInfo<MissingCase>& pInfo) { return std::string(pInfo.param.name); });
 
 } // namespace

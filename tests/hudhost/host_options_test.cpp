@@ -69,6 +69,8 @@ TEST(HostOptions, EveryOptionInBothForms)
         lAdd("--frames", "25");
         lAdd("--out", "dial.png");
         lAdd("--gl-device", "1");
+        lAdd("--host-state", "wireframe");
+        lAdd("--host-state", "cull-back");
         SCOPED_TRACE("separator \"" + lSeparator + "\"");
 
         const HostOptions lOptions = Parsed(lArguments);
@@ -94,6 +96,10 @@ TEST(HostOptions, EveryOptionInBothForms)
         EXPECT_EQ(lOptions.outPath, "dial.png");
         EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kIndex);
         EXPECT_EQ(lOptions.glDevice.index, 1);
+        ASSERT_EQ(lOptions.hostStates.size(), 2u);
+        EXPECT_STREQ(lOptions.hostStates[0]->name, "wireframe");
+        EXPECT_STREQ(lOptions.hostStates[1]->name, "cull-back");
+        EXPECT_EQ(lOptions.Profile(), hudhost::GlProfile::kCompatibility);
     }
 }
 
@@ -101,6 +107,8 @@ TEST(HostOptions, FlagsAndWhatTheyDo)
 {
     EXPECT_TRUE(Parsed({"--help"}).help);
     EXPECT_TRUE(Parsed({"--list-gl-devices"}).listGlDevices);
+    EXPECT_TRUE(Parsed({"--list-host-states"}).listHostStates);
+    EXPECT_EQ(Parsed({"--host-state", "lighting", "--host-state", "core-profile"}).Profile(), hudhost::GlProfile::kCore);
     EXPECT_EQ(Parsed({"--gl-device", "software"}).glDevice.kind, hudhost::GlDevice::kSoftware);
     EXPECT_EQ(Parsed({"--gl-device", "1", "--gl-device=auto"}).glDevice.kind, hudhost::GlDevice::kAuto);
     EXPECT_TRUE(Parsed({"--version"}).version);
@@ -153,6 +161,8 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--gl-device", "-1"}, "--gl-device"},
         {{"--gl-device", "1.5"}, "--gl-device"},
         {{"--gl-device", ""}, "--gl-device"},
+        {{"--host-state", "Wireframe"}, "--host-state"},
+        {{"--host-state", ""}, "--host-state"},
         {{"--frames", "0"}, "--frames"},
         {{"--frames", "3x"}, "--frames"},
         {{"--frames", "1000001"}, "--frames"},

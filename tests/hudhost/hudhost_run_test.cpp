@@ -1,6 +1,7 @@
 // Runs of the built hudhost program: listing, drawing, timing, and the exit status and single
 // stderr line of each kind of failure.
 
+#include "host_gl_states.h"
 #include "offscreen_gl.h"
 #include "png_file.h"
 
@@ -128,6 +129,15 @@ TEST(HudhostRun, BadInputExitsWithStatus2AndOneLine)
     EXPECT_NE(RunHudhost("--set Bogus=1").err.find("Ticks"), std::string::npos);
     EXPECT_NE(RunHudhost("--gl-device 99 --out /nonexistent-folder/dial.png").err.find("the devices are 0 ("),
               std::string::npos);
+}
+
+TEST(HudhostRun, ListHostStatesPrintsTheNamesThatHostStateTakes)
+{
+    const RunResult lResult = RunHudhost("--list-host-states");
+    ASSERT_EQ(lResult.status, 0) << lResult.err;
+    EXPECT_EQ(LineCount(lResult.out), hudhost::HostGlStates().size());
+    for (const hudhost::HostGlStateEntry& lEntry : hudhost::HostGlStates())
+        EXPECT_NE(lResult.out.find(std::string(lEntry.name) + "\n"), std::string::npos) << lEntry.name;
 }
 
 TEST(HudhostRun, ListGlDevicesShowsMesasSoftwareDevice)

@@ -1,7 +1,7 @@
 // The catalogue of hostile inputs (tests/support/hostile_inputs.h), and the viewport at values that
 // no host means. Each input is drawn into
-// a real offscreen context (Mesa's llvmpipe) in a 300 x 300, a 1 x 1 and an empty viewport, over
-// a host state unlike the draw's own. Every draw must end, and leave no GL error and the host's
+// a real offscreen context (Mesa's llvmpipe) in a 300 x 300, a 1 x 1 and an empty viewport, each
+// draw over the next state of the host-state table (hudhost --list-host-states). Every draw must end, and leave no GL error and the host's
 // state as it was, the line width aside; under the sanitizer build any undefined behaviour,
 // overflow or leak fails the test as well.
 //
@@ -80,6 +80,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
     std::string lSlowestInput;
     int lDraws = 0;
     const std::vector<kestdial::HostileInput> lInputs = GetParam().inputs();
+    const std::vector<hudhost::HostGlStateEntry> lHostStates = kestdial::DrawableHostStates();
     for (const kestdial::HostileInput& lInput : lInputs) {
         SCOPED_TRACE(lInput.name);
         FBHUDElement* lElement = fbhost::CreateElement(*lDialClass, "Dial");
@@ -89,7 +90,8 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
         for (const Viewport& lViewport : kViewports)
             for (const Rect& lRect : lInput.rects) {
                 glViewport(0, 0, lViewport.width, lViewport.height);
-                kestdial::SetUnusualHostState();
+                const hudhost::HostGlStateEntry& lHostState = lHostStates[static_cast<std::size_t>(lDraws) % lHostStates.size()];
+                kestdial::SetHostState(lHostState);
                 const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
                 const Clock::time_point lStart = Clock::now();
@@ -108,7 +110,7 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
                 const bool lDrawn = lViewport.width > 0 && lViewport.height > 0;
                 EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), lDrawn), "")
                     << "viewport " << lViewport.width << "x" << lViewport.height << ", rect (" << lRect.mX << ", "
-                    << lRect.mY << ", " << lRect.mWidth << ")";
+                    << lRect.mY << ", " << lRect.mWidth << "), host state " << lHostState.name;
                 EXPECT_TRUE(SameRect(lDrawnRect, lRect)) << "the draw wrote to the rectangle";
             }
         fbhost::DestroyElement(lElement);

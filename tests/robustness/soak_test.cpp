@@ -173,7 +173,7 @@ TEST(DialTeardown, WithNoContextCurrentFreesTheElement)
     // The viewer's context is unharmed and still takes dials.
     lViewer->MakeCurrent();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    kestdial::SetUnusualHostState();
+    kestdial::SetHostState(kestdial::DrawableHostStates().front());
     const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
     EXPECT_TRUE(CreateDrawDestroy({kestdial::kDialRect}, 50.0));
     EXPECT_EQ(kestdial::StateFaults(lBefore, kestdial::CaptureHostState(), true), "");

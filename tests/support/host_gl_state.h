@@ -1,40 +1,33 @@
 #ifndef KEST_TESTS_SUPPORT_HOST_GL_STATE_H
 #define KEST_TESTS_SUPPORT_HOST_GL_STATE_H
-// The part of the viewer's OpenGL state that a dial draw must give back to the host, and a
-// host state unlike the one a draw sets up, so that whatever the draw fails to restore shows.
+// The part of the viewer's OpenGL state that a dial draw must give back to the host, and the
+// host states of hudhost's table (host_gl_states.h) that a draw must draw the same over.
 
-#include <array>
+#include "host_gl_states.h"
+
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kestdial {
 
-//! A snapshot of the current context's state, taken by CaptureHostState.
+//! A snapshot of the current context's state, taken by CaptureHostState: each part by name, as
+//! the numbers OpenGL answers for it.
 struct HostGlState {
     unsigned int error; // the first error flag pending when the snapshot was taken
-    std::array<float, 4> colour;
-    int matrixMode;
-    std::array<float, 16> modelview;
-    std::array<float, 16> projection;
-    bool blend;
-    bool depthTest;
-    bool lineSmooth;
-    bool texture2d;
-    int blendSource;
-    int blendDestination;
-    int attribDepth;
-    int clientAttribDepth;
-    int modelviewDepth;
-    int projectionDepth;
     float lineWidth;
+    std::vector<std::pair<std::string, std::vector<double>>> parts;
 };
 
-//! Reads the state of the current context; reading clears the pending error flag.
+//! Reads the state of a compatibility-profile context; reading clears the pending error flag.
 HostGlState CaptureHostState();
 
-//! Sets a host state in which every part that the draw changes differs from what the draw
-//! sets: a colour, both matrices, matrix mode GL_TEXTURE, blending and line smoothing off,
-//! depth test on, blend function (GL_ONE, GL_ONE), line width 1.5.
-void SetUnusualHostState();
+//! The entries of the host-state table that a compatibility-profile context takes: all but
+//! the core-profile one.
+std::vector<hudhost::HostGlStateEntry> DrawableHostStates();
+
+//! Sets pEntry's state over OpenGL's initial one.
+void SetHostState(const hudhost::HostGlStateEntry& pEntry);
 
 //! What a draw left wrong, one item a line: an error flag, or a part of pBefore that pAfter does
 //! not give back. The line width must be 4, the rim's, after a drawn frame (pDrawn) and as

@@ -240,6 +240,10 @@ done
   echo "Kest Dial HUD Element: one package for each MotionBuilder release, to unpack in that release's"
   echo "install directory; see README's Installing section. SHA256SUMS lists their checksums."
   echo "None for 2024 to 2027: build against your own SDK install (-DORSDK_ROOT)."
+  if ((check)); then
+    echo "Each checked against its release's binary-interface facts and symbol-version ceilings, and drawn"
+    echo "in its release's hudhost on FTGL $(printf '%s\n' "${ftgls[@]%%:*}" | paste -sd ' ' | sed 's/ / and /')."
+  fi
   echo
   printf '%s\n' "Release|Package|SDK namespace|Qt|C++|Needs at run time (NEEDED)|Highest symbol versions imported|Host platform checked against" \
     "${manifest_rows[@]}" | column -t -s '|' -o '  '

@@ -18,3 +18,18 @@ target_compile_options(kest_plugin_code INTERFACE
   -ffp-contract=off -fno-fast-math
   -include "${PROJECT_SOURCE_DIR}/plugin/kestdialhudelement_glibc.h" -fno-sized-deallocation
   $<$<BOOL:${KEST_FUZZ}>:-fsanitize=fuzzer-no-link>)
+
+# The plug-in's bytes do not depend on where its source, its build, the SDK or Qt 4 lie: debug
+# information and __FILE__ name them by fixed stand-ins, so that the same sources and libraries
+# build the same plug-in in any folder. GCC tries the map given last first, so the build folder,
+# which may lie inside the source folder, comes last.
+set(kest_path_maps "${PROJECT_SOURCE_DIR}=kestdialhudelement")
+if(ORSDK_ROOT)
+  list(APPEND kest_path_maps "${ORSDK_INCLUDE_DIR}=OpenRealitySDK/include")
+endif()
+if(kest_qt_major STREQUAL "4")
+  list(APPEND kest_path_maps "${QT_INCLUDE_DIR}=Qt4/include")
+endif()
+list(APPEND kest_path_maps "${PROJECT_BINARY_DIR}=kestdialhudelement-build")
+list(TRANSFORM kest_path_maps PREPEND "-ffile-prefix-map=")
+target_compile_options(kest_plugin_code INTERFACE ${kest_path_maps})

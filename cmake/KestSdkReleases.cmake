@@ -56,6 +56,18 @@ function(kest_sdk_release sdk_root release_var source_var)
   set(${source_var} "${source}" PARENT_SCOPE)
 endfunction()
 
+# kest_release_qt_major(release out_var): the major version of the Qt that MotionBuilder of that
+# release runs, which a plug-in for it must link: 4 for 2016, 5 for 2017 to 2024, 6 from 2025.
+function(kest_release_qt_major release out_var)
+  if(release LESS 2017)
+    set(${out_var} 4 PARENT_SCOPE)
+  elseif(release LESS 2025)
+    set(${out_var} 5 PARENT_SCOPE)
+  else()
+    set(${out_var} 6 PARENT_SCOPE)
+  endif()
+endfunction()
+
 # kest_is_standin_sdk(include_dir out_var): whether the SDK headers in include_dir are the
 # stand-in's, whose fbsdk/fbversion.h names the release it follows (FBSDK_STANDIN_YEAR).
 function(kest_is_standin_sdk include_dir out_var)

@@ -5,10 +5,10 @@
 # and say so, and build with Qt 5 when told to (KEST_QT_MAJOR). Then checks that the plug-in
 # links the SDK library, imports no symbol version newer than the oldest host's platform has, and
 # loads in the normal build's hudhost, where it draws the same dial as the plug-in of the normal
-# build, and that its install names the release, 2016. Last, copies of the tree that say other
-# releases: one of 2020 (namespace ORSDK2019, kernel 20000) must build for 2020, and one of 2024,
-# whose binary interface is not known, configures, but its install is refused, saying why, before
-# it installs anything.
+# build, and that its install is refused, saying why, since the host of 2016 runs Qt 4. Last,
+# copies of the tree that say other releases: one of 2020 (namespace ORSDK2019, kernel 20000)
+# must build for 2020, and one of 2024, whose binary interface is not known, configures, but its
+# install is refused, saying why, before it installs anything.
 # The normal build is build/ (or $KEST_BUILD_DIR); the SDK-tree build is build-sdktree/ (or
 # $KEST_SDKTREE_BUILD_DIR).
 set -euo pipefail
@@ -62,9 +62,12 @@ dial_args=(--set Value=63 --set "Label=SDK tree")
 "$hudhost" --plugin "$plugin" "${dial_args[@]}" --out "$work/sdktree.png"
 "$hudhost" "${dial_args[@]}" --out "$work/normal.png"
 cmp -s "$work/sdktree.png" "$work/normal.png" || fail "the SDK-tree plug-in draws another dial than the normal one"
-install_log=$(cmake --install "$sdktree_build_dir" --prefix "$work/prefix" 2>&1)
-grep -q "Kest Dial HUD Element for MotionBuilder 2016 only" <<<"$install_log" ||
-  fail "the install of the SDK-tree build does not say that the plug-in is for 2016: $install_log"
+if install_log=$(cmake --install "$sdktree_build_dir" --prefix "$work/prefix" 2>&1); then
+  fail "installed the plug-in for 2016 with Qt 5"
+fi
+grep -q "^ *Not installing: MotionBuilder 2016 runs Qt 4, and this plug-in links Qt 5; " <<<"$install_log" ||
+  fail "the install of the SDK-tree build with Qt 5 did not say why it refused: $install_log"
+[[ ! -e $work/prefix ]] || fail "the refused install left files in $work/prefix"
 
 # configure_as NAMESPACE KERNEL_VERSION: configures a build against a copy of the SDK tree whose
 # fbversion.h says that namespace and kernel version, in $work/build-NAMESPACE-KERNEL_VERSION.
@@ -84,7 +87,7 @@ configure_as ORSDK2024 24000 >/dev/null
 if refusal=$(cmake --install "$work/build-ORSDK2024-24000" --prefix "$work/prefix2024" 2>&1); then
   fail "installed a plug-in for the SDK of 2024"
 fi
-grep -qx "  Not installing: no binary interface is known for MotionBuilder 2024" <<<"$refusal" ||
+grep -q "^ *Not installing: no binary interface is known for MotionBuilder 2024; " <<<"$refusal" ||
   fail "the install for 2024 did not say why it refused: $refusal"
 [[ ! -e $work/prefix2024 ]] || fail "the refused install left files in $work/prefix2024"
 echo "ci-sdk-tree: passed"

@@ -407,6 +407,7 @@ TEST(DialDraw, LabelReachesFtglAsUtf8)
         {"a lead byte as the last byte", "A\xC3", "A\xC3\x83"},
         {"a four-byte lead as the last byte", "A\xF0", "A\xC3\xB0"},
         {"a sequence cut short at the end", "A\xE2\x82", "A\xC3\xA2\xC2\x82"},
+        {"a four-byte sequence cut short by two at the end", "A\xF0\x9F", "A\xC3\xB0\xC2\x9F"},
         {"a sequence cut short by a lead byte", "\xF0\x9F\x8C\xC3\xA9", "\xC3\xB0\xC2\x9F\xC2\x8C\xC3\xA9"},
         {"a sequence cut short by ASCII", "\xE2\x82Z", "\xC3\xA2\xC2\x82Z"},
         {"overlong forms", "\xC0\xAF \xC1\xBF \xE0\x80\xAF \xF0\x80\x80\xAF",

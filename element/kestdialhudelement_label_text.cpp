@@ -48,6 +48,9 @@ int SequenceLength(const unsigned char* pText)
     return 0;
 }
 
+//! U+FFFD, REPLACEMENT CHARACTER, in UTF-8.
+const char kReplacement[] = "\xEF\xBF\xBD";
+
 } // namespace
 
 const char* KestLabelText::Of(const char* pText)
@@ -56,7 +59,11 @@ const char* KestLabelText::Of(const char* pText)
     char* lOut = mBytes;
     for (int lCharacters = 0; *lIn != 0 && lCharacters < kMaxCharacters; ++lCharacters) {
         const int lLength = SequenceLength(lIn);
-        if (lLength > 0) {
+        if (lLength == 4) {
+            std::memcpy(lOut, kReplacement, sizeof(kReplacement) - 1); // above U+FFFF (see the header)
+            lOut += 3;
+            lIn += 4;
+        } else if (lLength > 0) {
             std::memcpy(lOut, lIn, static_cast<std::size_t>(lLength));
             lOut += lLength;
             lIn += lLength;

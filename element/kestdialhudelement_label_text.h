@@ -7,7 +7,10 @@
 // makes it read the terminating NUL and the bytes after it. So well-formed UTF-8 is passed on
 // byte for byte, and every byte that is not part of a well-formed sequence is taken as the
 // Latin-1 character of that byte, re-encoded, which also keeps the labels of older scenes,
-// written in Latin-1, as they were drawn. Deliberately, a Latin-1 text whose bytes happen to
+// written in Latin-1, as they were drawn. The one exception to "byte for byte": a character
+// above U+FFFF is passed as U+FFFD, since FTGL 2.1.3's character map holds only U+0000 to
+// U+FFFF and writes past its end for any other; the fonts hold neither, so both draw the same
+// missing-glyph box. Deliberately, a Latin-1 text whose bytes happen to
 // form UTF-8 draws as UTF-8: "\xC3\xA9" draws e-acute, not A-tilde and the copyright sign.
 
 class KestLabelText {
@@ -20,7 +23,7 @@ public:
     const char* Of(const char* pText);
 
 private:
-    char mBytes[4 * kMaxCharacters + 1]; //!< a character takes at most 4 bytes in UTF-8
+    char mBytes[3 * kMaxCharacters + 1]; //!< a character passed on takes at most 3 bytes
 };
 
 #endif // KESTDIALHUDELEMENT_LABEL_TEXT_H

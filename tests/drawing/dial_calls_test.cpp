@@ -382,13 +382,14 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
     EXPECT_EQ(lDraw.hub.vertices[0].colour, ColourOf(0.2, 0.2, 0.2, 0.95));
 }
 
-// What FTGL is handed for a label: well-formed UTF-8 byte for byte, any other byte as its Latin-1
-// character in UTF-8, cut after 255 characters. The stand-in host keeps the label in a buffer of
+// What FTGL is handed for a label: well-formed UTF-8 byte for byte, but characters above U+FFFF
+// as U+FFFD; any other byte as its Latin-1 character in UTF-8; cut after 255 characters. The stand-in host keeps the label in a buffer of
 // exactly its length, so a sanitized build reports any read past its terminator.
 TEST(DialDraw, LabelReachesFtglAsUtf8)
 {
     const std::string lEuro = "\xE2\x82\xAC";
     const std::string lThermometer = "\xF0\x9F\x8C\xA1"; // U+1F321
+    const std::string lReplacement = "\xEF\xBF\xBD";     // U+FFFD
     struct Case {
         const char* what;
         std::string label;
@@ -399,7 +400,7 @@ TEST(DialDraw, LabelReachesFtglAsUtf8)
          std::string("TEMP \xC2\xB0") + "C, Geschwindigkeit \xC3\xBC"},
         {"three-byte characters", lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD",
          lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD"},
-        {"four-byte characters", lThermometer + " \xF4\x8F\xBF\xBF", lThermometer + " \xF4\x8F\xBF\xBF"},
+        {"four-byte characters", lThermometer + " \xF4\x8F\xBF\xBF", lReplacement + " " + lReplacement},
         {"a Latin-1 label", std::string("TEMP \xB0") + "C \xE9t\xE9",
          std::string("TEMP \xC2\xB0") + "C \xC3\xA9t\xC3\xA9"},
         {"continuation bytes alone", "\x80 \xBF", "\xC2\x80 \xC2\xBF"},
@@ -416,7 +417,7 @@ TEST(DialDraw, LabelReachesFtglAsUtf8)
         {"above U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
         {"the cut across a three-byte character", std::string(254, 'W') + lEuro + lEuro, std::string(254, 'W') + lEuro},
         {"the cut right before a three-byte character", std::string(255, 'W') + lEuro, std::string(255, 'W')},
-        {"the cut after 255 four-byte characters", Repeated(lThermometer, 300), Repeated(lThermometer, 255)},
+        {"the cut after 255 four-byte characters", Repeated(lThermometer, 300), Repeated(lReplacement, 255)},
         {"the cut after 255 Latin-1 characters", std::string(300, '\xFF'), Repeated("\xC3\xBF", 255)},
     };
     for (const Case& lCase : lCases) {

@@ -3,6 +3,7 @@
 #include "kestdialhudelement_element.h"
 #include "kestdialhudelement_face.h"
 #include "kestdialhudelement_gl_frame.h"
+#include "kestdialhudelement_label_text.h"
 #include "kestdialhudelement_qt.h"
 
 #include <FTGL/ftgl.h>
@@ -38,9 +39,6 @@ const float kNeedleColor[4] = {1.0f, 0.0f, 0.0f, 0.9f};  //!< red
 //! Most marks (or labels) that one scale pass draws: enough for 1,000 ticks and the marks past
 //! the end angle, far more than a legible dial shows. It bounds a draw whatever "Ticks" holds.
 const int kMaxMarksPerPass = 1024;
-
-//! Most characters of "Label" that are drawn; a caption longer than this cannot fit a dial.
-const int kMaxLabelLength = 255;
 
 const char* const kOratorResource = ":resources/OratorStd.otf";
 const char* const kArialResource = ":resources/Arial.ttf";
@@ -83,27 +81,6 @@ TextExtent Measure(FTFont& pFace, const char* pText)
 void RenderText(FTFont& pFace, const char* pText, double pX, double pY)
 {
     if (ShowsText(pFace)) pFace.Render(pText, -1, FTPoint(pX, pY, 0.0), FTPoint(), kRenderAll);
-}
-
-//! FTGL reads 8-bit strings as UTF-8, without checking the sequences: a Latin-1 byte of 0xC0
-//! or more would be read as the start of a multi-byte character, and at the end of a text it
-//! would take the terminating NUL and the bytes after it. So a Latin-1 text is re-encoded as
-//! UTF-8 (at most two bytes a character) into a buffer of 2 * kMaxLabelLength + 1 bytes,
-//! cut after kMaxLabelLength characters.
-const char* Latin1ToUtf8(const char* pText, char (&pBuffer)[2 * kMaxLabelLength + 1])
-{
-    char* lOut = pBuffer;
-    for (int i = 0; pText[i] != '\0' && i < kMaxLabelLength; ++i) {
-        const unsigned char lByte = static_cast<unsigned char>(pText[i]);
-        if (lByte < 0x80) {
-            *lOut++ = static_cast<char>(lByte);
-        } else {
-            *lOut++ = static_cast<char>(0xC0 | (lByte >> 6));
-            *lOut++ = static_cast<char>(0x80 | (lByte & 0x3F));
-        }
-    }
-    *lOut = '\0';
-    return pBuffer;
 }
 
 //! Writes "<literal> <code> " as one debug message.
@@ -555,14 +532,14 @@ void DrawReadout(const DrawInput& pInput, FTFont& pReadoutFace)
 //! hands it out.
 void DrawLabel(const DrawInput& pInput, FTFont& pLabelFace)
 {
-    char lText[2 * kMaxLabelLength + 1];
-    const TextExtent lExtent = Measure(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText));
+    KestLabelText lText;
+    const TextExtent lExtent = Measure(pLabelFace, lText.Of(LabelText(*pInput.mLabel)));
     const double lLeft = pInput.mCircle.mCenterX - static_cast<double>(Half(lExtent.mWidth));
     const double lBaseline = pInput.mCircle.mCenterY - static_cast<double>(9LL * lExtent.mHeight);
     Color(0.0, 0.0, 0.0, pInput.mFont[3]);
-    RenderText(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText), lLeft + 2.0, lBaseline - 2.0);
+    RenderText(pLabelFace, lText.Of(LabelText(*pInput.mLabel)), lLeft + 2.0, lBaseline - 2.0);
     Color(1.0, 1.0, 1.0, pInput.mFont[3]);
-    RenderText(pLabelFace, Latin1ToUtf8(LabelText(*pInput.mLabel), lText), lLeft, lBaseline);
+    RenderText(pLabelFace, lText.Of(LabelText(*pInput.mLabel)), lLeft, lBaseline);
 }
 
 void DrawNeedle(const DrawInput& pInput)

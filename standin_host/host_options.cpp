@@ -139,7 +139,9 @@ const OptionEntry kOptions[] = {
     {"--element", "CLASS", "a class name such as KestDialHUDElement", "the HUD element class to create", ApplyElement,
      [](const HostOptions&) { return std::string("the plug-in's only HUD element"); }},
     {"--set", "NAME=VALUE", "a property name, '=' and a value, such as \"Value=42\"",
-     "sets a property before drawing; repeatable", ApplySet, nullptr},
+     "sets a property before drawing; repeatable. A text property, such as Label, takes the value's bytes as the "
+     "shell passes them, which is UTF-8 on today's systems",
+     ApplySet, nullptr},
     {"--rect", "X,Y,W,H", "four numbers (nan and inf too) such as 50,40,200,200",
      "the element's rectangle in viewport pixels, from the lower left; repeatable: each frame then draws the "
      "element once in each rectangle, in order, as a host draws one HUD in several viewer panes",

@@ -76,7 +76,8 @@ void WriteValue(HostProperty& pHost, const void* pData)
     case kFBPT_ColorRGBA: std::memcpy(pHost.values, pData, sizeof(pHost.values)); break;
     case kFBPT_charptr: {
         const char* lText = *static_cast<const char* const*>(pData);
-        pHost.text = lText ? lText : "";
+        if (!lText) lText = "";
+        pHost.text = std::vector<char>(lText, lText + std::strlen(lText) + 1);
         break;
     }
     default: break;

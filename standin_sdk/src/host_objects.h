@@ -35,7 +35,9 @@ public:
     bool internal = false;
     bool declaredBySdk = false;
     double values[4] = {0.0, 0.0, 0.0, 0.0};
-    std::string text;
+    //! A text property's text and its NUL, in a buffer of exactly that size: a plug-in that reads
+    //! past the terminator reads past the buffer, which a sanitized build reports.
+    std::vector<char> text = std::vector<char>(1, '\0');
     bool hasRange = false;
     double min = 0.0;
     double max = 0.0;

@@ -231,6 +231,13 @@ template <class... tArgs> std::string Call(GlFunction pFunction, tArgs... pArgs)
     return Describe({pFunction, {static_cast<double>(pArgs)...}, sizeof...(tArgs), false});
 }
 
+std::string Repeated(const std::string& pText, int pTimes)
+{
+    std::string lText;
+    for (int i = 0; i < pTimes; ++i) lText += pText;
+    return lText;
+}
+
 //! The element's own calls without colours and vertices, with its texts where it drew them
 //! (face and text): the frame and the order of the passes.
 std::vector<std::string> Outline(const DialRecording& pDraw)
@@ -399,6 +406,52 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
     ExpectHub(lDraw.hub, kDialGeometry, kDefaultMask);
     ASSERT_FALSE(lDraw.hub.vertices.empty());
     EXPECT_EQ(lDraw.hub.vertices[0].colour, ColourOf(0.2, 0.2, 0.2, 0.95));
+}
+
+// What FTGL is handed for a label: well-formed UTF-8 byte for byte, but characters above U+FFFF
+// as U+FFFD; any other byte as its Latin-1 character in UTF-8; cut after 255 characters. The stand-in host keeps the label in a buffer of
+// exactly its length, so a sanitized build reports any read past its terminator.
+TEST(DialDraw, LabelReachesFtglAsUtf8)
+{
+    const std::string lEuro = "\xE2\x82\xAC";
+    const std::string lThermometer = "\xF0\x9F\x8C\xA1"; // U+1F321
+    const std::string lReplacement = "\xEF\xBF\xBD";     // U+FFFD
+    struct Case {
+        const char* what;
+        std::string label;
+        std::string drawn;
+    };
+    const Case lCases[] = {
+        {"two-byte characters", std::string("TEMP \xC2\xB0") + "C, Geschwindigkeit \xC3\xBC",
+         std::string("TEMP \xC2\xB0") + "C, Geschwindigkeit \xC3\xBC"},
+        {"three-byte characters", lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD",
+         lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD"},
+        {"four-byte characters", lThermometer + " \xF4\x8F\xBF\xBF", lReplacement + " " + lReplacement},
+        {"a Latin-1 label", std::string("TEMP \xB0") + "C \xE9t\xE9",
+         std::string("TEMP \xC2\xB0") + "C \xC3\xA9t\xC3\xA9"},
+        {"continuation bytes alone", "\x80 \xBF", "\xC2\x80 \xC2\xBF"},
+        {"bytes that start no sequence", "\xF5 \xFF", "\xC3\xB5 \xC3\xBF"},
+        {"a lead byte as the last byte", "A\xC3", "A\xC3\x83"},
+        {"a four-byte lead as the last byte", "A\xF0", "A\xC3\xB0"},
+        {"a sequence cut short at the end", "A\xE2\x82", "A\xC3\xA2\xC2\x82"},
+        {"a four-byte sequence cut short by two at the end", "A\xF0\x9F", "A\xC3\xB0\xC2\x9F"},
+        {"a sequence cut short by a lead byte", "\xF0\x9F\x8C\xC3\xA9", "\xC3\xB0\xC2\x9F\xC2\x8C\xC3\xA9"},
+        {"a sequence cut short by ASCII", "\xE2\x82Z", "\xC3\xA2\xC2\x82Z"},
+        {"overlong forms", "\xC0\xAF \xC1\xBF \xE0\x80\xAF \xF0\x80\x80\xAF",
+         "\xC3\x80\xC2\xAF \xC3\x81\xC2\xBF \xC3\xA0\xC2\x80\xC2\xAF \xC3\xB0\xC2\x80\xC2\x80\xC2\xAF"},
+        {"a surrogate", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
+        {"the cut across a three-byte character", std::string(254, 'W') + lEuro + lEuro, std::string(254, 'W') + lEuro},
+        {"the cut right before a three-byte character", std::string(255, 'W') + lEuro, std::string(255, 'W')},
+        {"the cut after 255 four-byte characters", Repeated(lThermometer, 300), Repeated(lReplacement, 255)},
+        {"the cut after 255 Latin-1 characters", std::string(300, '\xFF'), Repeated("\xC3\xBF", 255)},
+    };
+    for (const Case& lCase : lCases) {
+        SCOPED_TRACE(lCase.what);
+        const DialRecording lDraw = RecordWith({{"Label", lCase.label}});
+        ExpectMeasured(lDraw.labelMeasures, lCase.drawn.c_str());
+        EXPECT_EQ(Texts(lDraw.labels), (std::vector<std::string>{lCase.drawn, lCase.drawn}));
+    }
 }
 
 TEST(DialDraw, MaskColourShadesFaceBoxAndHub)

@@ -90,11 +90,12 @@ std::vector<HostileInput> LabelInputs()
     };
     // A dial narrower than 48 pixels sizes its label face at 0 to 2 points, where FTGL's glyph
     // cells are narrower than some of the glyphs; this label (found by the fuzzer) fills a row of
-    // the face's texture up to where such a glyph no longer fits.
+    // the face's texture up to where such a glyph no longer fits. Its bytes are Latin-1 but for
+    // U+009A, written in UTF-8 (0xC2 0x9A): a lone 0x9A after 0xDB would form U+06DA with it.
     const std::string lRowFillingLabel = "\x80\x81\x82\x83\x84\x85\x86\xB1\xB2"
                                          "DFMing\xB9\xBA\xBB\xBC\xBD\xBE\xBF\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8"
                                          "\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9\xDA"
-                                         "\xDB\x9A\xDC\xDD\xDE\xDF\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xF4\xF2\xF1\xF0"
+                                         "\xDB\xC2\x9A\xDC\xDD\xDE\xDF\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xF4\xF2\xF1\xF0"
                                          "\xED\xEE";
     for (const double lWidth : {std::numeric_limits<double>::quiet_NaN(), 0.0, -200.0, 8.0, 28.0, 40.0}) {
         const std::vector<Rect> lRects = {fbhost::HudRect(50.0, 40.0, lWidth, 200.0)};

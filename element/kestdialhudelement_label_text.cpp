@@ -51,6 +51,14 @@ int SequenceLength(const unsigned char* pText)
 //! U+FFFD, REPLACEMENT CHARACTER, in UTF-8.
 const char kReplacement[] = "\xEF\xBF\xBD";
 
+//! Whether the well-formed sequence at pText, pLength bytes long, is of a character above U+00FF,
+//! which the embedded fonts (printable ASCII and Latin-1, tools/subset_fonts.py) do not hold:
+//! every longer sequence, and the two-byte ones from lead byte 0xC4 (U+0100) on.
+bool BeyondTheFonts(const unsigned char* pText, int pLength)
+{
+    return pLength > 2 || (pLength == 2 && pText[0] >= 0xC4);
+}
+
 } // namespace
 
 const char* KestLabelText::Of(const char* pText)
@@ -59,10 +67,10 @@ const char* KestLabelText::Of(const char* pText)
     char* lOut = mBytes;
     for (int lCharacters = 0; *lIn != 0 && lCharacters < kMaxCharacters; ++lCharacters) {
         const int lLength = SequenceLength(lIn);
-        if (lLength == 4) {
-            std::memcpy(lOut, kReplacement, sizeof(kReplacement) - 1); // above U+FFFF (see the header)
-            lOut += 3;
-            lIn += 4;
+        if (lLength > 0 && BeyondTheFonts(lIn, lLength)) {
+            std::memcpy(lOut, kReplacement, sizeof(kReplacement) - 1); // see the header
+            lOut += sizeof(kReplacement) - 1;
+            lIn += lLength;
         } else if (lLength > 0) {
             std::memcpy(lOut, lIn, static_cast<std::size_t>(lLength));
             lOut += lLength;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kTolerance = 1e-3;  // pixels
+constexpr double kTolerance = 1e-3; // pixels
 
 struct Point {
     double x;
@@ -40,7 +40,7 @@ struct Geometry {
     }
 };
 
-constexpr Geometry kDialGeometry = {150.0, 140.0, 100.0};  // of kDialRect, placement 0/0
+constexpr Geometry kDialGeometry = {150.0, 140.0, 100.0}; // of kDialRect, placement 0/0
 
 //! The scale angles of a draw, in the documented single-precision arithmetic.
 struct ScaleAngles {
@@ -83,7 +83,7 @@ Colour ColourOf(double pRed, double pGreen, double pBlue, double pAlpha)
             static_cast<float>(pAlpha)};
 }
 
-const Colour kFontColour = ColourOf(0.6, 0.8, 1.0, 1.0);  // the default "Font Color"
+const Colour kFontColour = ColourOf(0.6, 0.8, 1.0, 1.0); // the default "Font Color"
 
 void ExpectAt(const Vertex& pVertex, Point pPoint, const std::string& pWhat)
 {
@@ -92,8 +92,8 @@ void ExpectAt(const Vertex& pVertex, Point pPoint, const std::string& pWhat)
 }
 
 //! pShape holds one vertex at each of pAngles at radius factor pFactor.
-void ExpectDialPoints(const Primitive& pShape, const Geometry& pDial, const std::vector<float>& pAngles,
-                      double pFactor, const char* pWhat)
+void ExpectDialPoints(const Primitive& pShape, const Geometry& pDial, const std::vector<float>& pAngles, double pFactor,
+                      const char* pWhat)
 {
     ASSERT_EQ(pShape.vertices.size(), pAngles.size()) << pWhat;
     for (std::size_t k = 0; k < pAngles.size(); ++k)
@@ -176,7 +176,7 @@ void ExpectColours(const Primitive& pShape, const Colour& pColour, const char* p
         EXPECT_EQ(pShape.vertices[k].colour, pColour) << pWhat << " " << k;
 }
 
-using Mask = std::array<double, 4>;  // a "Mask Color"
+using Mask = std::array<double, 4>; // a "Mask Color"
 constexpr Mask kDefaultMask = {0.0, 0.0, 0.0, 0.75};
 
 //! The face: a dial point and a colour, the mask darkened by 0.1 a radian, at each a(k).
@@ -279,45 +279,60 @@ TEST(DialDraw, FramesThePassesInOrder)
                                 GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_PIXEL_MODE_BIT),
         Call(F::PushClientAttrib, GL_CLIENT_PIXEL_STORE_BIT),
         // The states that no saved group holds (the recorder answers OpenGL 2.1).
-        Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0),
-        Call(F::GetIntegerv, GL_COLOR_SUM), Call(F::Disable, GL_COLOR_SUM),
-        Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
+        Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0), Call(F::GetIntegerv, GL_COLOR_SUM),
+        Call(F::Disable, GL_COLOR_SUM), Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
         Call(F::GetIntegerv, GL_CLIENT_ACTIVE_TEXTURE), Call(F::ClientActiveTexture, GL_TEXTURE0),
-        Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE), Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),
-        Call(F::MatrixMode, GL_TEXTURE), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::Ortho, 0, 300, 0, 300, -1, 1),
-        Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), Call(F::BlendEquation, GL_FUNC_ADD),
-        Call(F::Disable, GL_DEPTH_TEST), Call(F::Enable, GL_BLEND), Call(F::LineWidth, 1),
-        Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
+        Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE),
+        Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE), Call(F::MatrixMode, GL_TEXTURE),
+        Call(F::PushMatrix), Call(F::LoadIdentity), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix),
+        Call(F::LoadIdentity), Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
+        Call(F::Ortho, 0, 300, 0, 300, -1, 1), Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA),
+        Call(F::BlendEquation, GL_FUNC_ADD), Call(F::Disable, GL_DEPTH_TEST), Call(F::Enable, GL_BLEND),
+        Call(F::LineWidth, 1), Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
     for (const int lCapability :
          {GL_CULL_FACE, GL_LIGHTING, GL_ALPHA_TEST, GL_COLOR_LOGIC_OP, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
-          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP,
-          GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
+          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_GEN_S,
+          GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
         lExpected.push_back(Call(F::Disable, lCapability));
-    for (const std::string& lStep : {
-             Call(F::BindBuffer, GL_PIXEL_UNPACK_BUFFER, 0), Call(F::PixelStorei, GL_UNPACK_SWAP_BYTES, 0),
-             Call(F::PixelStorei, GL_UNPACK_LSB_FIRST, 0), Call(F::PixelStorei, GL_UNPACK_ROW_LENGTH, 0),
-             Call(F::PixelStorei, GL_UNPACK_SKIP_ROWS, 0), Call(F::PixelStorei, GL_UNPACK_SKIP_PIXELS, 0),
-             Call(F::PixelStorei, GL_UNPACK_ALIGNMENT, 4), Call(F::PixelTransferi, GL_MAP_COLOR, 0),
-             Call(F::PixelTransferf, GL_ALPHA_SCALE, 1), Call(F::PixelTransferf, GL_ALPHA_BIAS, 0),
-             Call(F::Begin, GL_POLYGON), Call(F::End),  // face
-             Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES), Call(F::End)})  // major marks
+    for (const std::string& lStep :
+         {Call(F::BindBuffer, GL_PIXEL_UNPACK_BUFFER, 0), Call(F::PixelStorei, GL_UNPACK_SWAP_BYTES, 0),
+          Call(F::PixelStorei, GL_UNPACK_LSB_FIRST, 0), Call(F::PixelStorei, GL_UNPACK_ROW_LENGTH, 0),
+          Call(F::PixelStorei, GL_UNPACK_SKIP_ROWS, 0), Call(F::PixelStorei, GL_UNPACK_SKIP_PIXELS, 0),
+          Call(F::PixelStorei, GL_UNPACK_ALIGNMENT, 4), Call(F::PixelTransferi, GL_MAP_COLOR, 0),
+          Call(F::PixelTransferf, GL_ALPHA_SCALE, 1), Call(F::PixelTransferf, GL_ALPHA_BIAS, 0),
+          Call(F::Begin, GL_POLYGON), Call(F::End), // face
+          Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES),
+          Call(F::End)}) // major marks
         lExpected.push_back(lStep);
     for (const char* lNumber : {"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0", "70.0", "80.0", "90.0", "100.0"})
         lExpected.push_back(std::string("scale \"") + lNumber + "\"");
-    for (const std::string& lStep : {
-             Call(F::LineWidth, 2), Call(F::Begin, GL_LINES), Call(F::End),      // minor marks
-             Call(F::LineWidth, 4), Call(F::Begin, GL_LINE_LOOP), Call(F::End),  // rim
-             std::string("readout \"  0.0\""), Call(F::Begin, GL_POLYGON), Call(F::End),  // readout and box
-             std::string("label \"METER\""), std::string("label \"METER\""),           // shadow and label
-             Call(F::Begin, GL_LINES), Call(F::End), Call(F::Begin, GL_POLYGON), Call(F::End),  // needle, hub
-             Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix),
-             Call(F::MatrixMode, GL_TEXTURE), Call(F::PopMatrix),
-             Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),  // the host's, unanswered here
-             Call(F::ClientActiveTexture, GL_TEXTURE0), Call(F::ActiveTexture, GL_TEXTURE0), Call(F::UseProgram, 0),
-             Call(F::PopClientAttrib), Call(F::PopAttrib)})
+    for (const std::string& lStep :
+         {Call(F::LineWidth, 2),
+          Call(F::Begin, GL_LINES),
+          Call(F::End), // minor marks
+          Call(F::LineWidth, 4),
+          Call(F::Begin, GL_LINE_LOOP),
+          Call(F::End), // rim
+          std::string("readout \"  0.0\""),
+          Call(F::Begin, GL_POLYGON),
+          Call(F::End), // readout and box
+          std::string("label \"METER\""),
+          std::string("label \"METER\""), // shadow and label
+          Call(F::Begin, GL_LINES),
+          Call(F::End),
+          Call(F::Begin, GL_POLYGON),
+          Call(F::End), // needle, hub
+          Call(F::PopMatrix),
+          Call(F::MatrixMode, GL_MODELVIEW),
+          Call(F::PopMatrix),
+          Call(F::MatrixMode, GL_TEXTURE),
+          Call(F::PopMatrix),
+          Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE), // the host's, unanswered here
+          Call(F::ClientActiveTexture, GL_TEXTURE0),
+          Call(F::ActiveTexture, GL_TEXTURE0),
+          Call(F::UseProgram, 0),
+          Call(F::PopClientAttrib),
+          Call(F::PopAttrib)})
         lExpected.push_back(lStep);
     EXPECT_EQ(Outline(lDraw), lExpected);
 }
@@ -351,8 +366,8 @@ TEST(DialDraw, DefaultScale)
     ExpectMeasured(lDraw.scaleMeasures, "000.0");
     const Extent lTemplate = ExtentOf(lDraw.scaleMeasures);
     const std::vector<float> lAngles = lScale.Major();
-    EXPECT_EQ(Texts(lDraw.scaleLabels), (std::vector<std::string>{"0.0", "10.0", "20.0", "30.0", "40.0", "50.0",
-                                                                  "60.0", "70.0", "80.0", "90.0", "100.0"}));
+    EXPECT_EQ(Texts(lDraw.scaleLabels), (std::vector<std::string>{"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0",
+                                                                  "70.0", "80.0", "90.0", "100.0"}));
     ASSERT_EQ(lDraw.scaleLabels.size(), lAngles.size());
     // The first label's template box is centred 0.7 radii out at the start angle, pi/4.
     EXPECT_NEAR(lDraw.scaleLabels[0].position.X() + HalfPixels(lTemplate.width), 100.5025, 1e-4);
@@ -360,9 +375,8 @@ TEST(DialDraw, DefaultScale)
     for (std::size_t k = 0; k < lAngles.size(); ++k) {
         const Point lAnchor = kDialGeometry.At(lAngles[k], 0.7);
         ExpectRendered(lDraw.scaleLabels[k],
-                       {lAnchor.x - HalfPixels(lTemplate.width),
-                        lAnchor.y - HalfPixels(lTemplate.height)},
-                       kFontColour, "scale label " + lDraw.scaleLabels[k].text);
+                       {lAnchor.x - HalfPixels(lTemplate.width), lAnchor.y - HalfPixels(lTemplate.height)}, kFontColour,
+                       "scale label " + lDraw.scaleLabels[k].text);
     }
 }
 
@@ -382,8 +396,10 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
     ExpectRendered(lDraw.readouts[0], {lCx - lHalf, lBaseline}, kFontColour, "readout");
     ASSERT_EQ(lDraw.readoutBox.vertices.size(), 4u);
     EXPECT_EQ(lDraw.readoutBox.mode, static_cast<GLenum>(GL_POLYGON));
-    const Point lCorners[4] = {{lCx - lHalf - 10.0, lBaseline - 10.0}, {lCx + lHalf + 10.0, lBaseline - 10.0},
-                               {lCx + lHalf + 10.0, lTop + 10.0}, {lCx - lHalf - 10.0, lTop + 10.0}};
+    const Point lCorners[4] = {{lCx - lHalf - 10.0, lBaseline - 10.0},
+                               {lCx + lHalf + 10.0, lBaseline - 10.0},
+                               {lCx + lHalf + 10.0, lTop + 10.0},
+                               {lCx - lHalf - 10.0, lTop + 10.0}};
     const Colour lLower = ColourOf(0.0, 0.0, 0.0, 0.375);
     const Colour lUpper = ColourOf(0.0 - 0.2, 0.0 - 0.2, 0.0 - 0.2, 0.375);
     const Colour lBoxColours[4] = {lLower, lLower, lUpper, lUpper};
@@ -424,8 +440,10 @@ TEST(DialDraw, LabelReachesFtglAsUtf8)
     const Case lCases[] = {
         {"two-byte characters", std::string("TEMP \xC2\xB0") + "C, Geschwindigkeit \xC3\xBC",
          std::string("TEMP \xC2\xB0") + "C, Geschwindigkeit \xC3\xBC"},
+        // Characters that the fonts lack, all drawn as the one missing glyph.
+        {"two-byte characters above Latin-1", "\xC4\x80 \xDF\xBF", lReplacement + " " + lReplacement},
         {"three-byte characters", lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD",
-         lEuro + " \xE2\x89\xA4 \xE2\x86\x92 \xEF\xBF\xBD"},
+         lReplacement + " " + lReplacement + " " + lReplacement + " " + lReplacement},
         {"four-byte characters", lThermometer + " \xF4\x8F\xBF\xBF", lReplacement + " " + lReplacement},
         {"a Latin-1 label", std::string("TEMP \xB0") + "C \xE9t\xE9",
          std::string("TEMP \xC2\xB0") + "C \xC3\xA9t\xC3\xA9"},
@@ -441,7 +459,8 @@ TEST(DialDraw, LabelReachesFtglAsUtf8)
          "\xC3\x80\xC2\xAF \xC3\x81\xC2\xBF \xC3\xA0\xC2\x80\xC2\xAF \xC3\xB0\xC2\x80\xC2\x80\xC2\xAF"},
         {"a surrogate", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
         {"above U+10FFFF", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
-        {"the cut across a three-byte character", std::string(254, 'W') + lEuro + lEuro, std::string(254, 'W') + lEuro},
+        {"the cut across a two-byte character", std::string(254, 'W') + "\xC3\xBC\xC3\xBC",
+         std::string(254, 'W') + "\xC3\xBC"},
         {"the cut right before a three-byte character", std::string(255, 'W') + lEuro, std::string(255, 'W')},
         {"the cut after 255 four-byte characters", Repeated(lThermometer, 300), Repeated(lReplacement, 255)},
         {"the cut after 255 Latin-1 characters", std::string(300, '\xFF'), Repeated("\xC3\xBF", 255)},
@@ -499,9 +518,9 @@ TEST(DialDraw, MarkAndLabelCountsFollowSpreadAndTicks)
         std::size_t minor;
         const char* lastLabel;
     };
-    for (const Case& lCase : {Case{"1", "10", 1.0, 10, 11, 10, "100.0"},
-                              Case{"0.75", "100", 0.75, 100, 103, 102, "102.0"},
-                              Case{"0.9", "50", 0.9, 50, 51, 51, "100.0"}}) {
+    for (const Case& lCase :
+         {Case{"1", "10", 1.0, 10, 11, 10, "100.0"}, Case{"0.75", "100", 0.75, 100, 103, 102, "102.0"},
+          Case{"0.9", "50", 0.9, 50, 51, 51, "100.0"}}) {
         SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
         const DialRecording lDraw = RecordWith({{"Spread", lCase.spread}, {"Ticks", lCase.ticks}});
         const ScaleAngles lScale(lCase.spreadValue, lCase.ticksValue);
@@ -543,7 +562,7 @@ TEST(DialDraw, DegenerateScales)
         const char* spread;
         double spreadValue;
         const char* ticks;
-        std::size_t major;  // marks and labels
+        std::size_t major; // marks and labels
         std::size_t minor;
     };
     for (const Case& lCase : {Case{"nan", NAN, "10", 0, 0}, Case{"0", 0.0, "0", 1, 0}, Case{"0.75", 0.75, "0", 1, 0},
@@ -575,7 +594,7 @@ TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
     struct Case {
         const char* spread;
         const char* ticks;
-        std::size_t marks;  // of each pass, and labels
+        std::size_t marks; // of each pass, and labels
     };
     for (const Case& lCase : {Case{"0", "10", 1}, Case{"0.75", "-5", 1}, Case{"0.75", "20000000", 1024}}) {
         SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
@@ -597,19 +616,17 @@ TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)
         const char* value;
         const char* text;
     };
-    for (const Case& lCase : {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
-                              Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"},
-                              Case{"-500", "-500.0"},
-                              // Longer than the 31 characters of the readout's buffer: cut there.
-                              Case{"1e40", "1000000000000000030378602842700"},
-                              Case{"1e300", "1000000000000000052504760255204"}}) {
+    for (const Case& lCase :
+         {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
+          Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"}, Case{"-500", "-500.0"},
+          // Longer than the 31 characters of the readout's buffer: cut there.
+          Case{"1e40", "1000000000000000030378602842700"}, Case{"1e300", "1000000000000000052504760255204"}}) {
         const DialRecording lDraw = RecordWith({{"Value", lCase.value}});
         ASSERT_EQ(lDraw.readouts.size(), 1u) << lCase.value;
         EXPECT_EQ(lDraw.readouts[0].text, lCase.text) << "Value " << lCase.value;
         // Whatever its length, the text starts where the template "000.0" would.
         const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
-        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - HalfPixels(lTemplate.width),
-                    kTolerance)
+        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - HalfPixels(lTemplate.width), kTolerance)
             << "Value " << lCase.value;
     }
 }
@@ -620,7 +637,7 @@ TEST(DialDraw, NeedleShowsTheClampedValue)
         const char* minimum;
         const char* maximum;
         const char* value;
-        float fraction;  // of the scale from the start angle
+        float fraction; // of the scale from the start angle
     };
     const ScaleAngles lScale(0.75, 10);
     for (const Case& lCase : {Case{"0", "100", "0", 0.0f}, Case{"0", "100", "100", 1.0f}, Case{"0", "100", "50", 0.5f},

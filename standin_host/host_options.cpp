@@ -80,28 +80,28 @@ bool ApplyCamera(HostOptions& pOptions, const std::string& pValue)
     return true;
 }
 
-bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
+//! A whole number from 1 to pMax, into pTarget (an int or an optional one).
+template <class tTarget> bool ApplyCount(const std::string& pValue, int pMax, tTarget& pTarget)
 {
     const auto lNumbers = ParseNumbers<int, 1>(pValue);
-    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxFrames) return false;
-    pOptions.frames = (*lNumbers)[0];
+    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > pMax) return false;
+    pTarget = (*lNumbers)[0];
     return true;
+}
+
+bool ApplyFrames(HostOptions& pOptions, const std::string& pValue)
+{
+    return ApplyCount(pValue, kMaxFrames, pOptions.frames);
 }
 
 bool ApplyContexts(HostOptions& pOptions, const std::string& pValue)
 {
-    const auto lNumbers = ParseNumbers<int, 1>(pValue);
-    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxContexts) return false;
-    pOptions.contexts = (*lNumbers)[0];
-    return true;
+    return ApplyCount(pValue, kMaxContexts, pOptions.contexts);
 }
 
 bool ApplyRecreateEvery(HostOptions& pOptions, const std::string& pValue)
 {
-    const auto lNumbers = ParseNumbers<int, 1>(pValue);
-    if (!lNumbers || (*lNumbers)[0] < 1 || (*lNumbers)[0] > kMaxFrames) return false;
-    pOptions.recreateEvery = (*lNumbers)[0];
-    return true;
+    return ApplyCount(pValue, kMaxFrames, pOptions.recreateEvery);
 }
 
 bool ApplyGlDevice(HostOptions& pOptions, const std::string& pValue)

@@ -41,6 +41,8 @@ TEST(HostOptions, DefaultsWithoutArguments)
     EXPECT_EQ(lOptions.Camera().width, 640.0);
     EXPECT_EQ(lOptions.Camera().height, 480.0);
     EXPECT_EQ(lOptions.FrameCount(), 1);
+    EXPECT_EQ(lOptions.contexts, 1);
+    EXPECT_FALSE(lOptions.recreateEvery);
     EXPECT_TRUE(lOptions.outPath.empty());
     EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kAuto);
     EXPECT_FALSE(lOptions.list || lOptions.listGlDevices || lOptions.help || lOptions.version);
@@ -67,6 +69,8 @@ TEST(HostOptions, EveryOptionInBothForms)
         lAdd("--background", "0,0.5,1");
         lAdd("--camera", "1920,1080");
         lAdd("--frames", "25");
+        lAdd("--contexts", "3");
+        lAdd("--recreate-context-every", "7");
         lAdd("--out", "dial.png");
         lAdd("--gl-device", "1");
         lAdd("--host-state", "wireframe");
@@ -93,6 +97,8 @@ TEST(HostOptions, EveryOptionInBothForms)
         EXPECT_EQ(lOptions.camera->width, 1920.0);
         EXPECT_EQ(lOptions.camera->height, 1080.0);
         EXPECT_EQ(lOptions.FrameCount(), 25);
+        EXPECT_EQ(lOptions.contexts, 3);
+        EXPECT_EQ(lOptions.recreateEvery, 7);
         EXPECT_EQ(lOptions.outPath, "dial.png");
         EXPECT_EQ(lOptions.glDevice.kind, hudhost::GlDevice::kIndex);
         EXPECT_EQ(lOptions.glDevice.index, 1);
@@ -167,6 +173,9 @@ TEST(HostOptions, MalformedInputIsRefusedWithOneLineNamingIt)
         {{"--frames", "3x"}, "--frames"},
         {{"--frames", "1000001"}, "--frames"},
         {{"--frames", "99999999999"}, "--frames"},
+        {{"--contexts", "0"}, "--contexts"},
+        {{"--contexts", "5"}, "--contexts"},
+        {{"--recreate-context-every", "0"}, "--recreate-context-every"},
         {{"--set", "Value"}, "--set"},
         {{"--set", "=1"}, "--set"},
         {{"--plugin", ""}, "--plugin"},

@@ -168,6 +168,28 @@ TEST(HudhostRun, AutoDrawsWhatSoftwareDrawsWhereThereIsNoGpu)
     EXPECT_EQ(lImages[0]->pixels, lImages[1]->pixels);
 }
 
+// Contexts that share nothing, and a context remade, each draw the dial that one context draws;
+// hudhost's own textures in each come through (exit status 3 otherwise).
+TEST(HudhostRun, EveryContextDrawsWhatOneContextDraws)
+{
+    const auto lDrawn = [](const std::string& pOptions) -> std::optional<PngImage> {
+        const std::string lPath = TempPath("contexts.png");
+        const RunResult lResult = RunHudhost(pOptions + " --out '" + lPath + "'");
+        EXPECT_EQ(lResult.status, 0) << pOptions << ": " << lResult.err;
+        std::optional<PngImage> lImage = ReadPng(lPath);
+        std::remove(lPath.c_str());
+        return lImage;
+    };
+    const std::optional<PngImage> lOne = lDrawn("--frames 1");
+    ASSERT_TRUE(lOne);
+    for (const char* lOptions : {"--contexts 2", "--recreate-context-every 1 --frames 3",
+                                 "--contexts 2 --recreate-context-every 3 --frames 20"}) {
+        const std::optional<PngImage> lImage = lDrawn(lOptions);
+        ASSERT_TRUE(lImage) << lOptions;
+        EXPECT_EQ(lImage->pixels, lOne->pixels) << lOptions;
+    }
+}
+
 // The hostile rectangles of the catalogue can be given on the command line.
 TEST(HudhostRun, NonFiniteRectanglesDraw)
 {
@@ -191,8 +213,7 @@ TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
     ExpectOneErrorLine(RunHudhost("--set 'justificaton=2'"), 2, "Did you mean \"Justification\"?");
 
     // Names that differ only in case set the property they name, own and inherited alike.
-    const RunResult lListed =
-        RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical dock=1' --list");
+    const RunResult lListed = RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical dock=1' --list");
     ASSERT_EQ(lListed.status, 0) << lListed.err;
     const std::pair<const char*, const char*> lExpected[] = {
         {"Mask Color", "0,0,1,1"}, {"Ticks", "4"}, {"Vertical Dock", "1"}};

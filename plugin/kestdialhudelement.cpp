@@ -3,6 +3,7 @@
 
 #include "kestdialhudelement_element.h"
 
+// Deliberate: "hudee", with a doubled e, forms the entry-point names that the host looks for.
 FBLibraryDeclare(kestdialhudeelement)
 {
     FBLibraryRegisterStorable(KestDialHUDElement);

@@ -13,7 +13,7 @@
 namespace kesttest {
 
 //! The viewport that recorded draws see: the 300 x 300 viewer that the typical dial fits.
-constexpr std::array<int, 4> kRecordedViewport = {0, 0, 300, 300};
+constexpr std::array<int, 4> kRecordedViewport = {0, 0, kestdial::kViewerSize, kestdial::kViewerSize};
 
 struct Vertex {
     float x;

@@ -36,7 +36,7 @@ namespace {
 
 using Rect = FBHUDElement::Rect;
 
-constexpr int kViewerSize = 300;
+using kestdial::kViewerSize;
 //! A draw that has not ended after this ends the process, naming the input.
 constexpr std::chrono::seconds kDrawLimit(60);
 
@@ -159,6 +159,13 @@ TEST(HostileCamera, NaturalSizeIsDefinedForEveryResolution)
         EXPECT_EQ(lWidth, lCase.size) << "resolution " << lCase.resolution;
         EXPECT_EQ(lHeight, lCase.size) << "resolution " << lCase.resolution;
     }
+    // Width and height each from their own resolution.
+    lViewer.SetCameraResolution(640.9, 480.2);
+    int lCameraWidth = -7;
+    int lCameraHeight = -7;
+    lElement->GetIntrinsicDimension(lViewer.Options(), lCameraWidth, lCameraHeight);
+    EXPECT_EQ(lCameraWidth, 640);
+    EXPECT_EQ(lCameraHeight, 480);
     lViewer.RemoveCamera();
     int lWidth = -7;
     int lHeight = -7;

@@ -14,6 +14,12 @@ namespace kestdial {
 //! with both placement values 0), shown at its intrinsic size.
 constexpr FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0, 1.0, 1.0};
 
+//! A pWidth x pWidth rectangle at the typical redraw's corner (50, 40): radius pWidth / 2.
+inline FBHUDElement::Rect SquareRect(double pWidth) { return fbhost::HudRect(kDialRect.mX, kDialRect.mY, pWidth, pWidth); }
+
+//! The viewer's size, pixels a side, as hudhost's default viewer: the typical dial fits it.
+constexpr int kViewerSize = 300;
+
 //! The name that the plug-in registers the dial's class under.
 constexpr const char* kDialClassName = "KestDialHUDElement";
 

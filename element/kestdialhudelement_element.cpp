@@ -180,8 +180,8 @@ KestDrawInput ReadInput(const KestDialHUDElement& pElement, const KestDialCircle
     const double lMinimum = pElement.Minimum;
     const double lMaximum = pElement.Maximum;
     const int lTicks = pElement.Ticks;
-    return {pCircle, pElement.MaskColor, pElement.FontColor, KestDialScaleOf(lSpread, lTicks, lMinimum, lMaximum),
-            lMinimum, lMaximum, pElement.Value, &pElement.Label};
+    return {pCircle,  pElement.MaskColor, pElement.FontColor, KestDialScaleOf(lSpread, lTicks, lMinimum, lMaximum),
+            lMinimum, lMaximum,           pElement.Value,     &pElement.Label};
 }
 
 } // namespace

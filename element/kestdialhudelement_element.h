@@ -37,11 +37,11 @@ private:
     KestExitRelease mExitRelease; //!< releases the fonts at exit, should the host not have
 
 public:
-    FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub
-    FBPropertyAnimatableColorAndAlpha FontColor;  //!< "Font Color": scale and readout
-    FBPropertyAnimatableDouble Minimum;           //!< "Minimum": value at the scale's start
-    FBPropertyAnimatableDouble Maximum;           //!< "Maximum": value at the scale's end
-    FBPropertyAnimatableDouble Value;             //!< "Value": shown by needle and readout
+    FBPropertyAnimatableColorAndAlpha MaskColor; //!< "Mask Color": face, readout box, hub
+    FBPropertyAnimatableColorAndAlpha FontColor; //!< "Font Color": scale and readout
+    FBPropertyAnimatableDouble Minimum;          //!< "Minimum": value at the scale's start
+    FBPropertyAnimatableDouble Maximum;          //!< "Maximum": value at the scale's end
+    FBPropertyAnimatableDouble Value;            //!< "Value": shown by needle and readout
 
 private:
     double mRadius;
@@ -49,9 +49,9 @@ private:
     double mCenterY;
 
 public:
-    FBPropertyAnimatableDouble Spread;            //!< "Spread": fraction of the circle
-    FBPropertyAnimatableInt Ticks;                //!< "Ticks": number of major intervals
-    FBPropertyString Label;                       //!< "Label": caption text
+    FBPropertyAnimatableDouble Spread; //!< "Spread": fraction of the circle
+    FBPropertyAnimatableInt Ticks;     //!< "Ticks": number of major intervals
+    FBPropertyString Label;            //!< "Label": caption text
 };
 
 #endif // KESTDIALHUDELEMENT_ELEMENT_H

@@ -43,7 +43,8 @@ KestDialCircle::Direction KestDialCircle::DirectionAt(float pAngle)
 
 KestDialCircle::Point KestDialCircle::At(const Direction& pDirection, double pFactor) const
 {
-    const Point lPoint = {mCenterX - pFactor * mRadius * pDirection.mSin, mCenterY - pFactor * mRadius * pDirection.mCos};
+    const Point lPoint = {mCenterX - pFactor * mRadius * pDirection.mSin,
+                          mCenterY - pFactor * mRadius * pDirection.mCos};
     return lPoint;
 }
 

@@ -12,10 +12,10 @@
 #include <cstddef>
 
 // The dial's look, in radii from the centre.
-const double kKestMajorMarkInner = 0.85;   //!< major marks run from here out to the rim
-const double kKestMinorMarkInner = 0.95;   //!< minor marks run from here out, and the needle to here
-const double kKestScaleLabelRadius = 0.7;  //!< scale numbers are centred (as the template is) here
-const float kKestHubRadius = 0.05f;        //!< in single precision, widened where it is used
+const double kKestMajorMarkInner = 0.85;  //!< major marks run from here out to the rim
+const double kKestMinorMarkInner = 0.95;  //!< minor marks run from here out, and the needle to here
+const double kKestScaleLabelRadius = 0.7; //!< scale numbers are centred (as the template is) here
+const float kKestHubRadius = 0.05f;       //!< in single precision, widened where it is used
 
 //! Most marks (or labels) that one scale pass draws: enough for 1,000 ticks and the marks past
 //! the end angle, far more than a legible dial shows. It bounds a draw whatever "Ticks" holds.
@@ -26,9 +26,9 @@ int KestTruncatedInt(double pValue);
 
 //! Where a rectangle's coordinate lies on the dial, along one axis.
 enum KestDialAnchor {
-    kKestAnchorCentre,   //!< at the dial's centre
-    kKestAnchorLowEdge,  //!< at its left (or lower) edge
-    kKestAnchorHighEdge  //!< at its right edge
+    kKestAnchorCentre,  //!< at the dial's centre
+    kKestAnchorLowEdge, //!< at its left (or lower) edge
+    kKestAnchorHighEdge //!< at its right edge
 };
 
 //! The dial's circle: its centre and radius.
@@ -92,9 +92,9 @@ const KestHundredthRadianRun& KestHundredthRadianAngles();
 struct KestDialScale {
     float mStartAngle;
     float mEndAngle;
-    float mMajorStep;  //!< the angle between major marks
-    float mValueStep;  //!< the value between major marks
-    double mLimit;     //!< the last angle a mark is drawn at
+    float mMajorStep; //!< the angle between major marks
+    float mValueStep; //!< the value between major marks
+    double mLimit;    //!< the last angle a mark is drawn at
     float mMinimum;
 };
 

@@ -15,20 +15,20 @@ const int kRenderAll = 0xffff;
 const char* const kTemplateText = "000.0";
 
 // The dial's look.
-const double kFaceShadePerRadian = 0.1;  //!< the face darkens by this much a radian
-const float kMajorMarkWidth = 4.0f;      //!< line widths, in pixels
+const double kFaceShadePerRadian = 0.1; //!< the face darkens by this much a radian
+const float kMajorMarkWidth = 4.0f;     //!< line widths, in pixels
 const float kMinorMarkWidth = 2.0f;
 const float kRimWidth = 4.0f;
-const long long kReadoutBaselineDrop = 4;  //!< the readout's baseline, in template heights below the centre
-const long long kReadoutBoxTopDrop = 3;    //!< the readout box's top, in template heights below the centre
-const double kReadoutBoxMargin = 10.0;     //!< pixels the readout box reaches past the template's ink
-const double kReadoutBoxDarken = 0.2;      //!< the box's upper edge is the mask darkened by this much
-const double kReadoutBoxAlpha = 0.5;       //!< the box's alpha, in the mask's alpha
-const long long kLabelBaselineDrop = 9;    //!< the label's baseline, in its own heights below the centre
-const double kLabelShadowOffset = 2.0;     //!< pixels right of and below the label its shadow is
-const float kHubLighten = 0.2f;            //!< in single precision, widened where it is used
-const float kRimColor[4] = {0.5f, 0.5f, 0.5f, 0.9f};     //!< grey
-const float kNeedleColor[4] = {1.0f, 0.0f, 0.0f, 0.9f};  //!< red
+const long long kReadoutBaselineDrop = 4;            //!< the readout's baseline, in template heights below the centre
+const long long kReadoutBoxTopDrop = 3;              //!< the readout box's top, in template heights below the centre
+const double kReadoutBoxMargin = 10.0;               //!< pixels the readout box reaches past the template's ink
+const double kReadoutBoxDarken = 0.2;                //!< the box's upper edge is the mask darkened by this much
+const double kReadoutBoxAlpha = 0.5;                 //!< the box's alpha, in the mask's alpha
+const long long kLabelBaselineDrop = 9;              //!< the label's baseline, in its own heights below the centre
+const double kLabelShadowOffset = 2.0;               //!< pixels right of and below the label its shadow is
+const float kHubLighten = 0.2f;                      //!< in single precision, widened where it is used
+const float kRimColor[4] = {0.5f, 0.5f, 0.5f, 0.9f}; //!< grey
+const float kNeedleColor[4] = {1.0f, 0.0f, 0.0f, 0.9f}; //!< red
 
 //! Most characters of "Label" that are drawn; a caption longer than this cannot fit a dial.
 const int kMaxLabelLength = 255;
@@ -100,7 +100,10 @@ void Color(double pRed, double pGreen, double pBlue, double pAlpha)
 
 void Color(const FBColorAndAlpha& pColor) { Color(pColor[0], pColor[1], pColor[2], pColor[3]); }
 
-void Vertex(const KestDialCircle::Point& pPoint) { glVertex2f(static_cast<float>(pPoint.mX), static_cast<float>(pPoint.mY)); }
+void Vertex(const KestDialCircle::Point& pPoint)
+{
+    glVertex2f(static_cast<float>(pPoint.mX), static_cast<float>(pPoint.mY));
+}
 
 void Vertex(const KestDialCircle& pCircle, const KestDialCircle::Direction& pDirection, double pFactor)
 {
@@ -195,7 +198,8 @@ void KestDrawRim(const KestDrawInput& pInput)
     glLineWidth(kRimWidth);
     const KestHundredthRadianRun& lAngles = KestHundredthRadianAngles();
     glBegin(GL_LINE_LOOP);
-    for (std::size_t k = 0; k < KestHundredthRadianRun::kCount; ++k) Vertex(pInput.mCircle, lAngles.mDirections[k], 1.0);
+    for (std::size_t k = 0; k < KestHundredthRadianRun::kCount; ++k)
+        Vertex(pInput.mCircle, lAngles.mDirections[k], 1.0);
     glEnd();
 }
 

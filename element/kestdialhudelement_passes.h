@@ -27,7 +27,7 @@ struct KestDrawInput {
 struct KestMarkPass {
     KestDialMarks mMarks;
     float mLineWidth;
-    bool mSmoothLines;  //!< whether the pass turns line smoothing on, which the rest then keep
+    bool mSmoothLines; //!< whether the pass turns line smoothing on, which the rest then keep
 };
 
 //! The major marks' pass and the minor marks', in drawing order.

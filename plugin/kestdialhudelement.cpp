@@ -4,10 +4,7 @@
 #include "kestdialhudelement_element.h"
 
 // Deliberate: "hudee", with a doubled e, forms the entry-point names that the host looks for.
-FBLibraryDeclare(kestdialhudeelement)
-{
-    FBLibraryRegisterStorable(KestDialHUDElement);
-}
+FBLibraryDeclare(kestdialhudeelement) { FBLibraryRegisterStorable(KestDialHUDElement); }
 FBLibraryDeclareEnd;
 
 // The registration keeps its result in a function-local static that nothing reads: up to the

@@ -18,7 +18,7 @@ using namespace kesttest;
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr double kTolerance = 1e-3;  // pixels
+constexpr double kTolerance = 1e-3; // pixels
 
 struct Point {
     double x;
@@ -38,7 +38,7 @@ struct Geometry {
     }
 };
 
-constexpr Geometry kDialGeometry = {150.0, 140.0, 100.0};  // of kDialRect, placement 0/0
+constexpr Geometry kDialGeometry = {150.0, 140.0, 100.0}; // of kDialRect, placement 0/0
 
 //! pCount angles from pFirst on by pStep.
 std::vector<double> Steps(double pFirst, double pStep, std::size_t pCount)
@@ -70,7 +70,7 @@ Colour ColourOf(double pRed, double pGreen, double pBlue, double pAlpha)
             static_cast<float>(pAlpha)};
 }
 
-const Colour kFontColour = ColourOf(0.6, 0.8, 1.0, 1.0);  // the default "Font Color"
+const Colour kFontColour = ColourOf(0.6, 0.8, 1.0, 1.0); // the default "Font Color"
 
 void ExpectAt(const Vertex& pVertex, Point pPoint, const std::string& pWhat)
 {
@@ -228,45 +228,60 @@ TEST(DialDraw, FramesThePassesInOrder)
                                 GL_POLYGON_BIT | GL_LIGHTING_BIT | GL_PIXEL_MODE_BIT),
         Call(F::PushClientAttrib, GL_CLIENT_PIXEL_STORE_BIT),
         // The states that no saved group holds (the recorder answers OpenGL 2.1).
-        Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0),
-        Call(F::GetIntegerv, GL_COLOR_SUM), Call(F::Disable, GL_COLOR_SUM),
-        Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
+        Call(F::GetIntegerv, GL_CURRENT_PROGRAM), Call(F::UseProgram, 0), Call(F::GetIntegerv, GL_COLOR_SUM),
+        Call(F::Disable, GL_COLOR_SUM), Call(F::GetIntegerv, GL_ACTIVE_TEXTURE), Call(F::ActiveTexture, GL_TEXTURE0),
         Call(F::GetIntegerv, GL_CLIENT_ACTIVE_TEXTURE), Call(F::ClientActiveTexture, GL_TEXTURE0),
-        Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE), Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),
-        Call(F::MatrixMode, GL_TEXTURE), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
-        Call(F::Ortho, 0, 300, 0, 300, -1, 1),
-        Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), Call(F::BlendEquation, GL_FUNC_ADD),
-        Call(F::Disable, GL_DEPTH_TEST), Call(F::Enable, GL_BLEND), Call(F::LineWidth, 1),
-        Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
+        Call(F::GetTexEnviv, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE),
+        Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE), Call(F::MatrixMode, GL_TEXTURE),
+        Call(F::PushMatrix), Call(F::LoadIdentity), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PushMatrix),
+        Call(F::LoadIdentity), Call(F::MatrixMode, GL_PROJECTION), Call(F::PushMatrix), Call(F::LoadIdentity),
+        Call(F::Ortho, 0, 300, 0, 300, -1, 1), Call(F::BlendFunc, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA),
+        Call(F::BlendEquation, GL_FUNC_ADD), Call(F::Disable, GL_DEPTH_TEST), Call(F::Enable, GL_BLEND),
+        Call(F::LineWidth, 1), Call(F::PolygonMode, GL_FRONT_AND_BACK, GL_FILL), Call(F::ShadeModel, GL_SMOOTH)};
     for (const int lCapability :
          {GL_CULL_FACE, GL_LIGHTING, GL_ALPHA_TEST, GL_COLOR_LOGIC_OP, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
-          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP,
-          GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
+          GL_LINE_STIPPLE, GL_TEXTURE_1D, GL_TEXTURE_2D, GL_TEXTURE_3D, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_GEN_S,
+          GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
         lExpected.push_back(Call(F::Disable, lCapability));
-    for (const std::string& lStep : {
-             Call(F::BindBuffer, GL_PIXEL_UNPACK_BUFFER, 0), Call(F::PixelStorei, GL_UNPACK_SWAP_BYTES, 0),
-             Call(F::PixelStorei, GL_UNPACK_LSB_FIRST, 0), Call(F::PixelStorei, GL_UNPACK_ROW_LENGTH, 0),
-             Call(F::PixelStorei, GL_UNPACK_SKIP_ROWS, 0), Call(F::PixelStorei, GL_UNPACK_SKIP_PIXELS, 0),
-             Call(F::PixelStorei, GL_UNPACK_ALIGNMENT, 4), Call(F::PixelTransferi, GL_MAP_COLOR, 0),
-             Call(F::PixelTransferf, GL_ALPHA_SCALE, 1), Call(F::PixelTransferf, GL_ALPHA_BIAS, 0),
-             Call(F::Begin, GL_POLYGON), Call(F::End),  // face
-             Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES), Call(F::End)})  // major marks
+    for (const std::string& lStep :
+         {Call(F::BindBuffer, GL_PIXEL_UNPACK_BUFFER, 0), Call(F::PixelStorei, GL_UNPACK_SWAP_BYTES, 0),
+          Call(F::PixelStorei, GL_UNPACK_LSB_FIRST, 0), Call(F::PixelStorei, GL_UNPACK_ROW_LENGTH, 0),
+          Call(F::PixelStorei, GL_UNPACK_SKIP_ROWS, 0), Call(F::PixelStorei, GL_UNPACK_SKIP_PIXELS, 0),
+          Call(F::PixelStorei, GL_UNPACK_ALIGNMENT, 4), Call(F::PixelTransferi, GL_MAP_COLOR, 0),
+          Call(F::PixelTransferf, GL_ALPHA_SCALE, 1), Call(F::PixelTransferf, GL_ALPHA_BIAS, 0),
+          Call(F::Begin, GL_POLYGON), Call(F::End), // face
+          Call(F::LineWidth, 4), Call(F::Enable, GL_LINE_SMOOTH), Call(F::Begin, GL_LINES),
+          Call(F::End)}) // major marks
         lExpected.push_back(lStep);
     for (const char* lNumber : {"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0", "70.0", "80.0", "90.0", "100.0"})
         lExpected.push_back(std::string("scale \"") + lNumber + "\"");
-    for (const std::string& lStep : {
-             Call(F::LineWidth, 2), Call(F::Begin, GL_LINES), Call(F::End),      // minor marks
-             Call(F::LineWidth, 4), Call(F::Begin, GL_LINE_LOOP), Call(F::End),  // rim
-             std::string("readout \"  0.0\""), Call(F::Begin, GL_POLYGON), Call(F::End),  // readout and box
-             std::string("label \"METER\""), std::string("label \"METER\""),           // shadow and label
-             Call(F::Begin, GL_LINES), Call(F::End), Call(F::Begin, GL_POLYGON), Call(F::End),  // needle, hub
-             Call(F::PopMatrix), Call(F::MatrixMode, GL_MODELVIEW), Call(F::PopMatrix),
-             Call(F::MatrixMode, GL_TEXTURE), Call(F::PopMatrix),
-             Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE),  // the host's, unanswered here
-             Call(F::ClientActiveTexture, GL_TEXTURE0), Call(F::ActiveTexture, GL_TEXTURE0), Call(F::UseProgram, 0),
-             Call(F::PopClientAttrib), Call(F::PopAttrib)})
+    for (const std::string& lStep :
+         {Call(F::LineWidth, 2),
+          Call(F::Begin, GL_LINES),
+          Call(F::End), // minor marks
+          Call(F::LineWidth, 4),
+          Call(F::Begin, GL_LINE_LOOP),
+          Call(F::End), // rim
+          std::string("readout \"  0.0\""),
+          Call(F::Begin, GL_POLYGON),
+          Call(F::End), // readout and box
+          std::string("label \"METER\""),
+          std::string("label \"METER\""), // shadow and label
+          Call(F::Begin, GL_LINES),
+          Call(F::End),
+          Call(F::Begin, GL_POLYGON),
+          Call(F::End), // needle, hub
+          Call(F::PopMatrix),
+          Call(F::MatrixMode, GL_MODELVIEW),
+          Call(F::PopMatrix),
+          Call(F::MatrixMode, GL_TEXTURE),
+          Call(F::PopMatrix),
+          Call(F::TexEnvi, GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE), // the host's, unanswered here
+          Call(F::ClientActiveTexture, GL_TEXTURE0),
+          Call(F::ActiveTexture, GL_TEXTURE0),
+          Call(F::UseProgram, 0),
+          Call(F::PopClientAttrib),
+          Call(F::PopAttrib)})
         lExpected.push_back(lStep);
     EXPECT_EQ(Outline(lDraw), lExpected);
 }
@@ -303,8 +318,8 @@ TEST(DialDraw, DefaultScale)
     ExpectMeasured(lDraw.scaleMeasures, "000.0");
     const Extent lTemplate = ExtentOf(lDraw.scaleMeasures);
     const std::vector<double>& lAngles = kDefaultMajorAngles;
-    EXPECT_EQ(Texts(lDraw.scaleLabels), (std::vector<std::string>{"0.0", "10.0", "20.0", "30.0", "40.0", "50.0",
-                                                                  "60.0", "70.0", "80.0", "90.0", "100.0"}));
+    EXPECT_EQ(Texts(lDraw.scaleLabels), (std::vector<std::string>{"0.0", "10.0", "20.0", "30.0", "40.0", "50.0", "60.0",
+                                                                  "70.0", "80.0", "90.0", "100.0"}));
     ASSERT_EQ(lDraw.scaleLabels.size(), lAngles.size());
     // The first label's template box is centred 0.7 radii out at the start angle, pi/4.
     EXPECT_NEAR(lDraw.scaleLabels[0].position.X() + HalfPixels(lTemplate.width), 100.5025, 1e-4);
@@ -312,9 +327,8 @@ TEST(DialDraw, DefaultScale)
     for (std::size_t k = 0; k < lAngles.size(); ++k) {
         const Point lAnchor = kDialGeometry.At(lAngles[k], 0.7);
         ExpectRendered(lDraw.scaleLabels[k],
-                       {lAnchor.x - HalfPixels(lTemplate.width),
-                        lAnchor.y - HalfPixels(lTemplate.height)},
-                       kFontColour, "scale label " + lDraw.scaleLabels[k].text);
+                       {lAnchor.x - HalfPixels(lTemplate.width), lAnchor.y - HalfPixels(lTemplate.height)}, kFontColour,
+                       "scale label " + lDraw.scaleLabels[k].text);
     }
 }
 
@@ -334,8 +348,10 @@ TEST(DialDraw, DefaultReadoutLabelNeedleAndHub)
     ExpectRendered(lDraw.readouts[0], {lCx - lHalf, lBaseline}, kFontColour, "readout");
     ASSERT_EQ(lDraw.readoutBox.vertices.size(), 4u);
     EXPECT_EQ(lDraw.readoutBox.mode, static_cast<GLenum>(GL_POLYGON));
-    const Point lCorners[4] = {{lCx - lHalf - 10.0, lBaseline - 10.0}, {lCx + lHalf + 10.0, lBaseline - 10.0},
-                               {lCx + lHalf + 10.0, lTop + 10.0}, {lCx - lHalf - 10.0, lTop + 10.0}};
+    const Point lCorners[4] = {{lCx - lHalf - 10.0, lBaseline - 10.0},
+                               {lCx + lHalf + 10.0, lBaseline - 10.0},
+                               {lCx + lHalf + 10.0, lTop + 10.0},
+                               {lCx - lHalf - 10.0, lTop + 10.0}};
     const Colour lLower = ColourOf(0.0, 0.0, 0.0, 0.375);
     const Colour lUpper = ColourOf(0.0 - 0.2, 0.0 - 0.2, 0.0 - 0.2, 0.375);
     const Colour lBoxColours[4] = {lLower, lLower, lUpper, lUpper};
@@ -445,9 +461,9 @@ TEST(DialDraw, DegenerateScales)
 {
     struct Case {
         const char* spread;
-        double start;  // the scale's start angle, where there is a mark
+        double start; // the scale's start angle, where there is a mark
         const char* ticks;
-        std::size_t major;  // marks and labels
+        std::size_t major; // marks and labels
         std::size_t minor;
     };
     for (const Case& lCase : {Case{"nan", NAN, "10", 0, 0}, Case{"0", kPi, "0", 1, 0}, Case{"0.75", kPi / 4, "0", 1, 0},
@@ -478,7 +494,7 @@ TEST(DialDraw, ScalePassesThatWouldNotEndAreBounded)
     struct Case {
         const char* spread;
         const char* ticks;
-        std::size_t marks;  // of each pass, and labels
+        std::size_t marks; // of each pass, and labels
     };
     for (const Case& lCase : {Case{"0", "10", 1}, Case{"0.75", "-5", 1}, Case{"0.75", "20000000", 1024}}) {
         SCOPED_TRACE(std::string("Spread ") + lCase.spread + ", Ticks " + lCase.ticks);
@@ -500,19 +516,17 @@ TEST(DialDraw, ReadoutShowsTheValueWithOneDecimal)
         const char* value;
         const char* text;
     };
-    for (const Case& lCase : {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
-                              Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"},
-                              Case{"-500", "-500.0"},
-                              // Longer than the 31 characters of the readout's buffer: cut there.
-                              Case{"1e40", "1000000000000000030378602842700"},
-                              Case{"1e300", "1000000000000000052504760255204"}}) {
+    for (const Case& lCase :
+         {Case{"0", "  0.0"}, Case{"50", " 50.0"}, Case{"99.94", " 99.9"}, Case{"99.95", "100.0"},
+          Case{"-0.04", " -0.0"}, Case{"-5", " -5.0"}, Case{"1234.56", "1234.6"}, Case{"-500", "-500.0"},
+          // Longer than the 31 characters of the readout's buffer: cut there.
+          Case{"1e40", "1000000000000000030378602842700"}, Case{"1e300", "1000000000000000052504760255204"}}) {
         const DialRecording lDraw = RecordWith({{"Value", lCase.value}});
         ASSERT_EQ(lDraw.readouts.size(), 1u) << lCase.value;
         EXPECT_EQ(lDraw.readouts[0].text, lCase.text) << "Value " << lCase.value;
         // Whatever its length, the text starts where the template "000.0" would.
         const Extent lTemplate = ExtentOf(lDraw.readoutMeasures);
-        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - HalfPixels(lTemplate.width),
-                    kTolerance)
+        EXPECT_NEAR(lDraw.readouts[0].position.X(), kDialGeometry.cx - HalfPixels(lTemplate.width), kTolerance)
             << "Value " << lCase.value;
     }
 }
@@ -523,12 +537,12 @@ TEST(DialDraw, NeedleShowsTheClampedValue)
         const char* minimum;
         const char* maximum;
         const char* value;
-        double fraction;  // of the scale's 1.5 pi from its start angle, pi/4
+        double fraction; // of the scale's 1.5 pi from its start angle, pi/4
     };
     for (const Case& lCase : {Case{"0", "100", "0", 0.0}, Case{"0", "100", "100", 1.0}, Case{"0", "100", "50", 0.5},
-                              Case{"0", "100", "-10", 0.0}, Case{"0", "100", "150", 1.0},
-                              Case{"100", "0", "100", 0.0}, Case{"100", "0", "0", 1.0}, Case{"100", "0", "25", 0.75},
-                              Case{"50", "50", "60", 1.0}, Case{"50", "50", "40", 0.0},
+                              Case{"0", "100", "-10", 0.0}, Case{"0", "100", "150", 1.0}, Case{"100", "0", "100", 0.0},
+                              Case{"100", "0", "0", 1.0}, Case{"100", "0", "25", 0.75}, Case{"50", "50", "60", 1.0},
+                              Case{"50", "50", "40", 0.0},
                               // All three equal: the needle rests on the start angle.
                               Case{"50", "50", "50", 0.0}}) {
         SCOPED_TRACE(std::string("Minimum ") + lCase.minimum + ", Maximum " + lCase.maximum + ", Value " + lCase.value);

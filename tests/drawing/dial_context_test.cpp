@@ -6,10 +6,10 @@
 // (ctest -R DialPixels, or build-dir/tests/drawing/drawing_context_test), check the picture, and
 // commit it.
 
-#include "test_dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 #include "png_file.h"
+#include "test_dial.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -38,7 +38,8 @@ constexpr double kGoldenShare = 0.995;                    // of the pixels that 
 std::unique_ptr<hudhost::OffscreenGL> MakeContext()
 {
     std::string lError;
-    std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
+    std::unique_ptr<hudhost::OffscreenGL> lContext =
+        hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
     if (!lContext) ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
     return lContext;
 }
@@ -153,16 +154,17 @@ TEST_P(DialOverHostState, DrawsAsOverAFreshContextAndGivesTheStateBack)
     const hudhost::HostGlStateEntry& lState = GetParam();
     std::string lError;
     const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(
-        kViewerSize, kViewerSize, lError, lState.coreProfile ? hudhost::GlProfile::kCore : hudhost::GlProfile::kCompatibility);
+        kViewerSize, kViewerSize, lError,
+        lState.coreProfile ? hudhost::GlProfile::kCore : hudhost::GlProfile::kCompatibility);
     ASSERT_TRUE(lContext) << "no offscreen OpenGL context: " << lError;
     TestDial lDial;
     ASSERT_TRUE(lDial);
     if (lState.coreProfile) {
         const std::vector<unsigned char> lPixels = DrawnPixels(*lContext, lDial);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        EXPECT_TRUE(std::all_of(lPixels.begin(), lPixels.end(),
-                                [](unsigned char pByte) { return pByte == kBackgroundByte || pByte == 255; }))
-            << "the dial drew in a core-profile context";
+        EXPECT_TRUE(std::all_of(lPixels.begin(), lPixels.end(), [](unsigned char pByte) {
+            return pByte == kBackgroundByte || pByte == 255;
+        })) << "the dial drew in a core-profile context";
         // One texture, without an image, is the marker by which the dial knows the context.
         EXPECT_LE(TextureCount(), 1) << "the dial made glyph textures in a core-profile context";
         return;
@@ -244,7 +246,7 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
     }
     const Image lGolden = ReadRgba(kGolden, lError);
     ASSERT_EQ(lGolden.width, kViewerSize) << kGolden << " is missing or not " << kViewerSize << " wide: " << lError
-                                    << "; " << kUpdateGoldenVariable << "=1 writes it";
+                                          << "; " << kUpdateGoldenVariable << "=1 writes it";
     ASSERT_EQ(lGolden.height, kViewerSize);
 
     std::size_t lWithin = 0;
@@ -257,9 +259,9 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
         if (lDifference <= kGoldenTolerance) ++lWithin;
     }
     const double lShare = static_cast<double>(lWithin) / (kViewerSize * kViewerSize);
-    EXPECT_GE(lShare, kGoldenShare) << "only " << lWithin << " of " << kViewerSize * kViewerSize << " pixels lie within "
-                                    << kGoldenTolerance << " of " << kGolden << " (worst difference " << lWorst
-                                    << "); the image drawn is " << kDrawnImage;
+    EXPECT_GE(lShare, kGoldenShare) << "only " << lWithin << " of " << kViewerSize * kViewerSize
+                                    << " pixels lie within " << kGoldenTolerance << " of " << kGolden
+                                    << " (worst difference " << lWorst << "); the image drawn is " << kDrawnImage;
     if (lShare < kGoldenShare) {
         EXPECT_TRUE(lDrawn.context->WritePng(kDrawnImage, lError)) << lError;
     }

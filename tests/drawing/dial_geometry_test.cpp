@@ -13,7 +13,7 @@
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr double kAngleTolerance = 1e-5;  // radians: a few single-precision steps
+constexpr double kAngleTolerance = 1e-5; // radians: a few single-precision steps
 constexpr double kPixelTolerance = 1e-9;
 
 std::vector<float> AnglesOf(const KestDialMarks& pMarks)
@@ -113,16 +113,15 @@ TEST(DialGeometry, MarkCountsFollowSpreadAndTicks)
         int ticks;
         std::size_t major;
         std::size_t minor;
-        double lastMajor;  // radians
+        double lastMajor; // radians
     };
-    for (const Case& lCase : {
-             Case{1.0, 10, 11, 10, 2 * kPi},  // a full circle: first and last mark at the bottom
-             Case{0.9, 50, 51, 51, 1.9 * kPi},  // the last minor mark half a step past the end
-             Case{0.75, 100, 103, 102, 7 * kPi / 4 + 2 * 0.015 * kPi},  // steps below 0.1: past the end
-             // Steps that would not advance: the first mark alone.
-             Case{0.0, 10, 1, 1, kPi}, Case{0.75, 0, 1, 0, kPi / 4}, Case{0.75, -5, 1, 1, kPi / 4},
-             // Tens of millions of ticks: the pass ends after its most marks.
-             Case{0.75, 20000000, 1024, 1024, kPi / 4}}) {
+    for (const Case& lCase : {Case{1.0, 10, 11, 10, 2 * kPi},   // a full circle: first and last mark at the bottom
+                              Case{0.9, 50, 51, 51, 1.9 * kPi}, // the last minor mark half a step past the end
+                              Case{0.75, 100, 103, 102, 7 * kPi / 4 + 2 * 0.015 * kPi}, // steps below 0.1: past the end
+                              // Steps that would not advance: the first mark alone.
+                              Case{0.0, 10, 1, 1, kPi}, Case{0.75, 0, 1, 0, kPi / 4}, Case{0.75, -5, 1, 1, kPi / 4},
+                              // Tens of millions of ticks: the pass ends after its most marks.
+                              Case{0.75, 20000000, 1024, 1024, kPi / 4}}) {
         SCOPED_TRACE(testing::Message() << "Spread " << lCase.spread << ", Ticks " << lCase.ticks);
         const KestDialScale lScale = KestDialScaleOf(lCase.spread, lCase.ticks, 0.0, 100.0);
         const std::vector<float> lMajor = AnglesOf(KestMajorMarks(lScale));
@@ -142,15 +141,14 @@ TEST(DialGeometry, NeedleAngleIsTheClampedFractionOfTheScale)
         double minimum;
         double maximum;
         double value;
-        double angle;  // radians
+        double angle; // radians
     };
-    for (const Case& lCase : {Case{0, 100, 0, kPi / 4}, Case{0, 100, 100, 7 * kPi / 4}, Case{0, 100, 50, kPi},
-                              Case{0, 100, -10, kPi / 4}, Case{0, 100, 150, 7 * kPi / 4},
-                              Case{100, 0, 100, kPi / 4}, Case{100, 0, 0, 7 * kPi / 4},
-                              Case{100, 0, 25, kPi / 4 + 0.75 * 1.5 * kPi}, Case{50, 50, 60, 7 * kPi / 4},
-                              Case{50, 50, 40, kPi / 4},
-                              // All three equal: the needle rests on the start angle.
-                              Case{50, 50, 50, kPi / 4}}) {
+    for (const Case& lCase :
+         {Case{0, 100, 0, kPi / 4}, Case{0, 100, 100, 7 * kPi / 4}, Case{0, 100, 50, kPi}, Case{0, 100, -10, kPi / 4},
+          Case{0, 100, 150, 7 * kPi / 4}, Case{100, 0, 100, kPi / 4}, Case{100, 0, 0, 7 * kPi / 4},
+          Case{100, 0, 25, kPi / 4 + 0.75 * 1.5 * kPi}, Case{50, 50, 60, 7 * kPi / 4}, Case{50, 50, 40, kPi / 4},
+          // All three equal: the needle rests on the start angle.
+          Case{50, 50, 50, kPi / 4}}) {
         const KestDialScale lScale = KestDialScaleOf(0.75, 10, lCase.minimum, lCase.maximum);
         EXPECT_NEAR(KestNeedleAngle(lScale, lCase.value, lCase.minimum, lCase.maximum), lCase.angle, kAngleTolerance)
             << "Minimum " << lCase.minimum << ", Maximum " << lCase.maximum << ", Value " << lCase.value;

@@ -4,7 +4,6 @@
 #include <FTGL/ftgl.h>
 #include <gtest/gtest.h>
 
-
 namespace kesttest {
 
 using namespace kestdial;
@@ -13,7 +12,7 @@ namespace {
 std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
 {
     std::vector<Primitive> lPrimitives;
-    Colour lColour = {1.0f, 1.0f, 1.0f, 1.0f};  // OpenGL's initial current colour
+    Colour lColour = {1.0f, 1.0f, 1.0f, 1.0f}; // OpenGL's initial current colour
     bool lInside = false;
     for (const GlCall& lCall : pCalls) {
         switch (lCall.function) {

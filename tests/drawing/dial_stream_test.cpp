@@ -126,11 +126,11 @@ std::string FirstDifferences(const std::vector<std::string>& pRecorded, const st
     const auto lLine = [](const std::vector<std::string>& pLines, std::size_t pIndex) {
         return pIndex < pLines.size() ? pLines[pIndex] : std::string("(none)");
     };
-    for (std::size_t i = lFirst, lShown = 0; i < std::max(pRecorded.size(), pDrawn.size()) && lShown < kShownDifferences;
-         ++i) {
+    for (std::size_t i = lFirst, lShown = 0;
+         i < std::max(pRecorded.size(), pDrawn.size()) && lShown < kShownDifferences; ++i) {
         if (lLine(pRecorded, i) == lLine(pDrawn, i)) continue;
-        lReport << "  [" << i << "] recorded: " << lLine(pRecorded, i) << "\n  [" << i << "] drawn:    " << lLine(pDrawn, i)
-                << "\n";
+        lReport << "  [" << i << "] recorded: " << lLine(pRecorded, i) << "\n  [" << i
+                << "] drawn:    " << lLine(pDrawn, i) << "\n";
         ++lShown;
     }
     return lReport.str();

@@ -191,8 +191,7 @@ TEST(HudhostRun, SetMatchesPropertyNamesIgnoringCaseAndSuggestsANearMiss)
     ExpectOneErrorLine(RunHudhost("--set 'justificaton=2'"), 2, "Did you mean \"Justification\"?");
 
     // Names that differ only in case set the property they name, own and inherited alike.
-    const RunResult lListed =
-        RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical dock=1' --list");
+    const RunResult lListed = RunHudhost("--set 'mask color=0,0,1,1' --set TICKS=4 --set 'vertical dock=1' --list");
     ASSERT_EQ(lListed.status, 0) << lListed.err;
     const std::pair<const char*, const char*> lExpected[] = {
         {"Mask Color", "0,0,1,1"}, {"Ticks", "4"}, {"Vertical Dock", "1"}};

@@ -90,7 +90,8 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
         for (const Viewport& lViewport : kViewports)
             for (const Rect& lRect : lInput.rects) {
                 glViewport(0, 0, lViewport.width, lViewport.height);
-                const hudhost::HostGlStateEntry& lHostState = lHostStates[static_cast<std::size_t>(lDraws) % lHostStates.size()];
+                const hudhost::HostGlStateEntry& lHostState =
+                    lHostStates[static_cast<std::size_t>(lDraws) % lHostStates.size()];
                 kestdial::SetHostState(lHostState);
                 const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
@@ -121,7 +122,9 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, ::testing::ValuesIn(kestdial::HostileFamilies()),
-                         [](const ::testing::TestParamInfo<kestdial::HostileFamily>& pInfo) { return std::string(pInfo.param.name); });
+                         [](const ::testing::TestParamInfo<kestdial::HostileFamily>& pInfo) {
+                             return std::string(pInfo.param.name);
+                         });
 
 // The natural size is the camera's resolution truncated toward zero; a resolution that is no
 // number gives 0 and one beyond the int range the range's nearest end.

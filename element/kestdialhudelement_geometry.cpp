@@ -34,26 +34,6 @@ int KestTruncatedInt(double pValue)
     return static_cast<int>(pValue);
 }
 
-KestDialCircle::Direction KestDialCircle::DirectionAt(float pAngle)
-{
-    Direction lDirection = {0.0, 0.0};
-    sincos(static_cast<double>(pAngle), &lDirection.mSin, &lDirection.mCos);
-    return lDirection;
-}
-
-KestDialCircle::Point KestDialCircle::At(const Direction& pDirection, double pFactor) const
-{
-    const Point lPoint = {mCenterX - pFactor * mRadius * pDirection.mSin,
-                          mCenterY - pFactor * mRadius * pDirection.mCos};
-    return lPoint;
-}
-
-KestDialCircle::Point KestDialCircle::PixelOut(const Direction& pDirection) const
-{
-    const Point lPoint = {mCenterX - pDirection.mSin, mCenterY - pDirection.mCos};
-    return lPoint;
-}
-
 KestDialCircle KestDialCircleIn(double pX, double pY, double pWidth, KestDialAnchor pHorizontal,
                                 KestDialAnchor pVertical)
 {

@@ -9,6 +9,7 @@
 // * sine, centre y - pFactor * radius * cosine), the sine and cosine being those that sincos
 // gives for the angle widened to double.
 
+#include <cmath>
 #include <cstddef>
 
 // The dial's look, in radii from the centre.
@@ -53,6 +54,27 @@ struct KestDialCircle {
     double mCenterY;
     double mRadius;
 };
+
+// Inline: a draw asks for about 1,500 points.
+inline KestDialCircle::Direction KestDialCircle::DirectionAt(float pAngle)
+{
+    Direction lDirection = {0.0, 0.0};
+    sincos(static_cast<double>(pAngle), &lDirection.mSin, &lDirection.mCos);
+    return lDirection;
+}
+
+inline KestDialCircle::Point KestDialCircle::At(const Direction& pDirection, double pFactor) const
+{
+    const Point lPoint = {mCenterX - pFactor * mRadius * pDirection.mSin,
+                          mCenterY - pFactor * mRadius * pDirection.mCos};
+    return lPoint;
+}
+
+inline KestDialCircle::Point KestDialCircle::PixelOut(const Direction& pDirection) const
+{
+    const Point lPoint = {mCenterX - pDirection.mSin, mCenterY - pDirection.mCos};
+    return lPoint;
+}
 
 //! The circle of a dial as wide as pWidth, placed by the rectangle's corner (pX, pY) as the
 //! anchors say.

@@ -8,8 +8,6 @@
 
 namespace kestbench {
 
-Rect SquareRect(double pWidth) { return fbhost::HudRect(kestdial::kDialRect.mX, kestdial::kDialRect.mY, pWidth, pWidth); }
-
 hudhost::OffscreenGL* Viewer(std::string& pError)
 {
     static std::string sError;

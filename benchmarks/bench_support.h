@@ -16,11 +16,8 @@ namespace kestbench {
 
 using Rect = FBHUDElement::Rect;
 
-//! The viewer's size, pixels a side, as hudhost's default viewer.
-constexpr int kViewerSize = 300;
-
-//! A pWidth x pWidth rectangle at the typical redraw's corner (50, 40): radius pWidth / 2.
-Rect SquareRect(double pWidth);
+using kestdial::kViewerSize;
+using kestdial::SquareRect;
 
 //! The viewer: a 300 x 300 offscreen context, made and made current on first use; null, with the
 //! reason in pError, when there is none.

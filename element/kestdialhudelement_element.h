@@ -26,21 +26,22 @@ private:
     void UseFaces(const KestFaceSet& pFaces);
     void Layout(const FBHUDElement::Rect& pRect);
 
+    //! Deliberate: never read, held first and destroyed last as the element has always held it,
+    //! so that the host sees its system object made and dropped with each element as before.
     FBSystem mSystem;
-    KestFaceCache mFaceCache;       //!< owns the fonts and the faces below
-    KestTextureFace* mReadoutFont;  //!< the current faces of mFaceCache; null once released
+    //! Owns the fonts and the faces, and alone tells whether its current faces serve a draw.
+    KestFaceCache mFaceCache;
+    KestTextureFace* mReadoutFont; //!< the cache's current faces, as UseFaces last took them; null once released
     KestTextureFace* mScaleFont;
     KestTextureFace* mLabelFont;
-    int mTextSize;                  //!< the radius, truncated, that the current faces are sized for
-    KestGLContextId mTextContext;   //!< the context that the current faces serve
-    KestExitRelease mExitRelease;   //!< releases the fonts at exit, should the host not have
+    KestExitRelease mExitRelease; //!< releases the fonts at exit, should the host not have
 
 public:
-    FBPropertyAnimatableColorAndAlpha MaskColor;  //!< "Mask Color": face, readout box, hub
-    FBPropertyAnimatableColorAndAlpha FontColor;  //!< "Font Color": scale and readout
-    FBPropertyAnimatableDouble Minimum;           //!< "Minimum": value at the scale's start
-    FBPropertyAnimatableDouble Maximum;           //!< "Maximum": value at the scale's end
-    FBPropertyAnimatableDouble Value;             //!< "Value": shown by needle and readout
+    FBPropertyAnimatableColorAndAlpha MaskColor; //!< "Mask Color": face, readout box, hub
+    FBPropertyAnimatableColorAndAlpha FontColor; //!< "Font Color": scale and readout
+    FBPropertyAnimatableDouble Minimum;          //!< "Minimum": value at the scale's start
+    FBPropertyAnimatableDouble Maximum;          //!< "Maximum": value at the scale's end
+    FBPropertyAnimatableDouble Value;            //!< "Value": shown by needle and readout
 
 private:
     double mRadius;
@@ -48,9 +49,9 @@ private:
     double mCenterY;
 
 public:
-    FBPropertyAnimatableDouble Spread;            //!< "Spread": fraction of the circle
-    FBPropertyAnimatableInt Ticks;                //!< "Ticks": number of major intervals
-    FBPropertyString Label;                       //!< "Label": caption text
+    FBPropertyAnimatableDouble Spread; //!< "Spread": fraction of the circle
+    FBPropertyAnimatableInt Ticks;     //!< "Ticks": number of major intervals
+    FBPropertyString Label;            //!< "Label": caption text
 };
 
 #endif // KESTDIALHUDELEMENT_ELEMENT_H

@@ -8,17 +8,13 @@ namespace {
 
 // Plain pointers and flags, constant-initialized and never destroyed, so that enrolling and
 // withdrawing work at any point of the process's teardown.
-KestExitRelease* sEnrolled = nullptr;  //!< the most recently enrolled owner, first of the list
+KestExitRelease* sEnrolled = nullptr; //!< the most recently enrolled owner, first of the list
 bool sHandlerRegistered = false;
 
 } // namespace
 
 KestExitRelease::KestExitRelease(ReleaseFaces pRelease, void* pOwner)
-    : mRelease(pRelease)
-    , mOwner(pOwner)
-    , mEnrolled(false)
-    , mPrevious(nullptr)
-    , mNext(nullptr)
+    : mRelease(pRelease), mOwner(pOwner), mEnrolled(false), mPrevious(nullptr), mNext(nullptr)
 {
 }
 

@@ -36,7 +36,7 @@ private:
     ReleaseFaces mRelease;
     void* mOwner;
     bool mEnrolled;
-    KestExitRelease* mPrevious;  //!< neighbours in the process's list of enrolled owners
+    KestExitRelease* mPrevious; //!< neighbours in the process's list of enrolled owners
     KestExitRelease* mNext;
 };
 

@@ -79,7 +79,7 @@ void KestTextureFace::SetContext(KestGLContextId pContext)
 {
     if (pContext == mContext) return;
     mContext = pContext;
-    mMaxTextureSize = 0;  // another context may allow other sizes
+    mMaxTextureSize = 0; // another context may allow other sizes
 }
 
 void KestTextureFace::ReleaseAtlases()
@@ -111,7 +111,7 @@ void KestTextureFace::SizeCells(FT_Face pFace)
 void KestTextureFace::StartAtlas(FT_Face pFace)
 {
     if (mMaxTextureSize <= 0) {
-        GLint lMax = 1024;  // what a context that cannot answer is taken to allow
+        GLint lMax = 1024; // what a context that cannot answer is taken to allow
         glGetIntegerv(GL_MAX_TEXTURE_SIZE, &lMax);
         mMaxTextureSize = lMax > 0 ? lMax : 1024;
     }
@@ -150,7 +150,8 @@ FTGlyph* KestTextureFace::MakeGlyph(FT_GlyphSlot pSlot)
             mY = kAtlasMargin;
         }
     }
-    FTTextureGlyph* lGlyph = new FTTextureGlyph(pSlot, static_cast<int>(mAtlases.back()), mX, mY, mAtlasWidth, mAtlasHeight);
+    FTTextureGlyph* lGlyph =
+        new FTTextureGlyph(pSlot, static_cast<int>(mAtlases.back()), mX, mY, mAtlasWidth, mAtlasHeight);
     const FTBBox lInk = lGlyph->BBox();
     mX += RowAdvance(lInk.Upper().X() - lInk.Lower().X());
     return lGlyph;

@@ -49,12 +49,12 @@ private:
 
     std::vector<GLuint> mAtlases;
     KestGLContextId mContext;
-    GLsizei mMaxTextureSize;  //!< GL_MAX_TEXTURE_SIZE, asked on the first atlas in mContext
+    GLsizei mMaxTextureSize; //!< GL_MAX_TEXTURE_SIZE, asked on the first atlas in mContext
     GLsizei mAtlasWidth;
     GLsizei mAtlasHeight;
     int mCellWidth;
     int mCellHeight;
-    int mX;  //!< where the next glyph goes in the current atlas
+    int mX; //!< where the next glyph goes in the current atlas
     int mY;
 };
 

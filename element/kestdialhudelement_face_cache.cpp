@@ -32,20 +32,6 @@ void SetFaceSize(FTFont& pFace, unsigned int pSize)
     if (pFace.FaceSize() != pSize) pFace.FaceSize(pSize, kFontResolution);
 }
 
-//! The point sizes of the three faces for one radius.
-struct FaceSizes {
-    unsigned int mReadout;
-    unsigned int mScale;
-    unsigned int mLabel;
-};
-
-FaceSizes FaceSizesFor(double pRadius)
-{
-    const FaceSizes lSizes = {FacePointSize(pRadius / 5.0), FacePointSize(pRadius / 12.0),
-                              FacePointSize(pRadius * 0.125)};
-    return lSizes;
-}
-
 std::size_t TextureBytes(const KestFaceSet& pFaces)
 {
     return pFaces.mReadout->AtlasBytes() + pFaces.mScale->AtlasBytes() + pFaces.mLabel->AtlasBytes();
@@ -53,7 +39,7 @@ std::size_t TextureBytes(const KestFaceSet& pFaces)
 
 //! Whether a set can draw at pSizes in pContext: its faces are of those sizes, and their textures,
 //! if any, of that context (a set's faces are always set to one context together).
-bool Serves(const KestFaceSet& pFaces, const FaceSizes& pSizes, KestGLContextId pContext)
+bool Serves(const KestFaceSet& pFaces, const KestFaceSizes& pSizes, KestGLContextId pContext)
 {
     return pFaces.mReadout->FaceSize() == pSizes.mReadout && pFaces.mScale->FaceSize() == pSizes.mScale &&
            pFaces.mLabel->FaceSize() == pSizes.mLabel &&
@@ -68,7 +54,7 @@ void PrepareFace(KestTextureFace& pFace, unsigned int pSize, KestGLContextId pCo
     pFace.SetContext(pContext);
 }
 
-void PrepareSet(const KestFaceSet& pFaces, const FaceSizes& pSizes, KestGLContextId pContext)
+void PrepareSet(const KestFaceSet& pFaces, const KestFaceSizes& pSizes, KestGLContextId pContext)
 {
     PrepareFace(*pFaces.mReadout, pSizes.mReadout, pContext);
     PrepareFace(*pFaces.mScale, pSizes.mScale, pContext);
@@ -78,6 +64,13 @@ void PrepareSet(const KestFaceSet& pFaces, const FaceSizes& pSizes, KestGLContex
 } // namespace
 
 const std::size_t KestFaceCache::kMaxHeldTextureBytes;
+
+KestFaceSizes KestFaceCache::SizesFor(double pRadius)
+{
+    const KestFaceSizes lSizes = {FacePointSize(pRadius / 5.0), FacePointSize(pRadius / 12.0),
+                                  FacePointSize(pRadius * 0.125)};
+    return lSizes;
+}
 
 KestFaceCache::OwnedSet::OwnedSet() {}
 KestFaceCache::OwnedSet::~OwnedSet() { Delete(); }
@@ -128,7 +121,7 @@ KestFaceCache::OwnedSet KestFaceCache::NewSet() const
 // The set made current is then sized, and set to the context, whatever it held before.
 KestFaceSet KestFaceCache::UseSizesFor(double pRadius, KestGLContextId pContext)
 {
-    const FaceSizes lSizes = FaceSizesFor(pRadius);
+    const KestFaceSizes lSizes = SizesFor(pRadius);
     if (!Serves(Current(), lSizes, pContext)) {
         int lKept = 1;
         while (lKept < mSetCount && !Serves(mSets[lKept].View(), lSizes, pContext)) ++lKept;

@@ -36,6 +36,13 @@ struct KestFaceSet {
     KestTextureFace* mLabel;
 };
 
+//! The point sizes of the three faces for one radius.
+struct KestFaceSizes {
+    unsigned int mReadout;
+    unsigned int mScale;
+    unsigned int mLabel;
+};
+
 class KestFaceCache {
 public:
     //! Sets kept beside the current faces.
@@ -44,6 +51,9 @@ public:
     //! holds 288 KiB at radius 100 and at most about 20 MiB (all three faces at their largest
     //! size), so a cache holds at most about three of the largest sets.
     static const std::size_t kMaxHeldTextureBytes = 40UL * 1024UL * 1024UL;
+
+    //! The sizes that the faces are given for pRadius.
+    static KestFaceSizes SizesFor(double pRadius);
 
     KestFaceCache();
     ~KestFaceCache();

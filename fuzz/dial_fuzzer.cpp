@@ -58,7 +58,7 @@ namespace {
 
 using Rect = FBHUDElement::Rect;
 
-constexpr int kViewerSize = 300;
+using kestdial::kViewerSize;
 constexpr int kLargestViewport = 4096;
 //! Panes that one frame draws the dial in, as many as hudhost --rect takes: more radii than the
 //! element keeps faces for, so that its face cache drops sets by age and by texture memory.

@@ -9,7 +9,7 @@
 // made from this list: recording one more function is one more row.
 #define KEST_GL_FUNCTIONS(KEST_GL_FUNCTION)                                                                            \
     /* The frame, shapes and text of every draw. */                                                                    \
-    KEST_GL_FUNCTION(GetIntegerv, false, (GLenum pName, GLint* pValues), (pName, pValues),                            \
+    KEST_GL_FUNCTION(GetIntegerv, false, (GLenum pName, GLint * pValues), (pName, pValues),                            \
                      kestdial::AnswerViewport(pName, pValues))                                                         \
     KEST_GL_FUNCTION(PushAttrib, false, (GLbitfield pMask), (pMask), )                                                 \
     KEST_GL_FUNCTION(PopAttrib, false, (), (), )                                                                       \
@@ -17,9 +17,10 @@
     KEST_GL_FUNCTION(PushMatrix, false, (), (), )                                                                      \
     KEST_GL_FUNCTION(PopMatrix, false, (), (), )                                                                       \
     KEST_GL_FUNCTION(LoadIdentity, false, (), (), )                                                                    \
-    KEST_GL_FUNCTION(Ortho, false,                                                                                     \
-                     (GLdouble pLeft, GLdouble pRight, GLdouble pBottom, GLdouble pTop, GLdouble pNear, GLdouble pFar),\
-                     (pLeft, pRight, pBottom, pTop, pNear, pFar), )                                                    \
+    KEST_GL_FUNCTION(                                                                                                  \
+        Ortho, false,                                                                                                  \
+        (GLdouble pLeft, GLdouble pRight, GLdouble pBottom, GLdouble pTop, GLdouble pNear, GLdouble pFar),             \
+        (pLeft, pRight, pBottom, pTop, pNear, pFar), )                                                                 \
     KEST_GL_FUNCTION(BlendFunc, false, (GLenum pSource, GLenum pDestination), (pSource, pDestination), )               \
     KEST_GL_FUNCTION(Disable, false, (GLenum pCapability), (pCapability), )                                            \
     KEST_GL_FUNCTION(Enable, false, (GLenum pCapability), (pCapability), )                                             \
@@ -35,7 +36,7 @@
     KEST_GL_FUNCTION(Vertex3f, false, (GLfloat pX, GLfloat pY, GLfloat pZ), (pX, pY, pZ), )                            \
     /* The frame's state of every draw, set and given back; the entry points from OpenGL 1.3 on */                     \
     /* are those that glXGetProcAddressARB answers, below. */                                                          \
-    KEST_GL_FUNCTION(GetTexEnviv, false, (GLenum pTarget, GLenum pName, GLint* pValues), (pTarget, pName, pValues), )  \
+    KEST_GL_FUNCTION(GetTexEnviv, false, (GLenum pTarget, GLenum pName, GLint * pValues), (pTarget, pName, pValues), ) \
     KEST_GL_FUNCTION(PolygonMode, false, (GLenum pFace, GLenum pMode), (pFace, pMode), )                               \
     KEST_GL_FUNCTION(ShadeModel, false, (GLenum pMode), (pMode), )                                                     \
     KEST_GL_FUNCTION(PixelTransferi, false, (GLenum pName, GLint pValue), (pName, pValue), )                           \
@@ -47,7 +48,7 @@
     KEST_GL_FUNCTION(UseProgram, false, (GLuint pProgram), (pProgram), )                                               \
     /* FTGL's making and filling of glyph textures, when a face meets a glyph it has not drawn at */                   \
     /* its size: on a face's first draws and after a FaceSize. */                                                      \
-    KEST_GL_FUNCTION(GenTextures, true, (GLsizei pCount, GLuint* pTextures), (pCount, pTextures), )                    \
+    KEST_GL_FUNCTION(GenTextures, true, (GLsizei pCount, GLuint * pTextures), (pCount, pTextures), )                   \
     KEST_GL_FUNCTION(TexParameteri, false, (GLenum pTarget, GLenum pName, GLint pValue), (pTarget, pName, pValue), )   \
     KEST_GL_FUNCTION(TexImage2D, true,                                                                                 \
                      (GLenum pTarget, GLint pLevel, GLint pInternalFormat, GLsizei pWidth, GLsizei pHeight,            \
@@ -60,7 +61,7 @@
                      (GLenum pTarget, GLint pLevel, GLint pX, GLint pY, GLsizei pWidth, GLsizei pHeight,               \
                       GLenum pFormat, GLenum pType, const GLvoid* pPixels),                                            \
                      (pTarget, pLevel, pX, pY, pWidth, pHeight, pFormat, pType, pPixels), )                            \
-    KEST_GL_FUNCTION(GetTexLevelParameteriv, false, (GLenum pTarget, GLint pLevel, GLenum pName, GLint* pValues),     \
+    KEST_GL_FUNCTION(GetTexLevelParameteriv, false, (GLenum pTarget, GLint pLevel, GLenum pName, GLint * pValues),     \
                      (pTarget, pLevel, pName, pValues), )                                                              \
     KEST_GL_FUNCTION(DeleteTextures, true, (GLsizei pCount, const GLuint* pTextures), (pCount, pTextures), )
 

@@ -3,10 +3,8 @@
 
 #include "kestdialhudelement_element.h"
 
-FBLibraryDeclare(kestdialhudeelement)
-{
-    FBLibraryRegisterStorable(KestDialHUDElement);
-}
+// Deliberate: "hudee", with a doubled e, forms the entry-point names that the host looks for.
+FBLibraryDeclare(kestdialhudeelement) { FBLibraryRegisterStorable(KestDialHUDElement); }
 FBLibraryDeclareEnd;
 
 // The registration keeps its result in a function-local static that nothing reads: up to the

@@ -12,8 +12,8 @@
 #include <fbsdk/fbversion.h>
 
 //! Declares class X and its handle type HX.
-#define K_FORWARD(X) \
-    class X;         \
+#define K_FORWARD(X)                                                                                                   \
+    class X;                                                                                                           \
     typedef X* H##X;
 
 #if defined(__GNUC__)

@@ -6,10 +6,10 @@
 // (ctest -R DialPixels, or build-dir/tests/drawing/drawing_context_test), check the picture, and
 // commit it.
 
-#include "test_dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
 #include "png_file.h"
+#include "test_dial.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -28,7 +28,6 @@ using namespace kesttest;
 
 namespace {
 
-constexpr int kSize = 300;          // the viewer, in pixels a side
 constexpr float kBackground = 0.2f; // dark grey
 constexpr int kBackgroundByte = 51; // its 8-bit value
 const char* const kGolden = KEST_SOURCE_DIR "/tests/drawing/golden/default_dial.png";
@@ -39,7 +38,8 @@ constexpr double kGoldenShare = 0.995;                    // of the pixels that 
 std::unique_ptr<hudhost::OffscreenGL> MakeContext()
 {
     std::string lError;
-    std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(kSize, kSize, lError);
+    std::unique_ptr<hudhost::OffscreenGL> lContext =
+        hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError);
     if (!lContext) ADD_FAILURE() << "no offscreen OpenGL context: " << lError;
     return lContext;
 }
@@ -73,7 +73,7 @@ DrawnDial DrawDefaultDial()
     lDrawn.context->Clear(kBackground, kBackground, kBackground);
     lDial.Draw();
     lDrawn.context->Finish();
-    lDrawn.image = {kSize, kSize, lDrawn.context->ReadPixels()};
+    lDrawn.image = {kViewerSize, kViewerSize, lDrawn.context->ReadPixels()};
     return lDrawn;
 }
 
@@ -87,7 +87,7 @@ Image ReadRgba(const char* pPath, std::string& pError)
 //! The pixel coordinate holding pValue, a position inside the viewer.
 int PixelOf(double pValue)
 {
-    if (!(pValue >= 0.0 && pValue < static_cast<double>(kSize))) {
+    if (!(pValue >= 0.0 && pValue < static_cast<double>(kViewerSize))) {
         ADD_FAILURE() << pValue << " lies outside the viewer";
         return 0;
     }
@@ -154,16 +154,17 @@ TEST_P(DialOverHostState, DrawsAsOverAFreshContextAndGivesTheStateBack)
     const hudhost::HostGlStateEntry& lState = GetParam();
     std::string lError;
     const std::unique_ptr<hudhost::OffscreenGL> lContext = hudhost::OffscreenGL::CreateOnTestDevice(
-        kSize, kSize, lError, lState.coreProfile ? hudhost::GlProfile::kCore : hudhost::GlProfile::kCompatibility);
+        kViewerSize, kViewerSize, lError,
+        lState.coreProfile ? hudhost::GlProfile::kCore : hudhost::GlProfile::kCompatibility);
     ASSERT_TRUE(lContext) << "no offscreen OpenGL context: " << lError;
     TestDial lDial;
     ASSERT_TRUE(lDial);
     if (lState.coreProfile) {
         const std::vector<unsigned char> lPixels = DrawnPixels(*lContext, lDial);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        EXPECT_TRUE(std::all_of(lPixels.begin(), lPixels.end(),
-                                [](unsigned char pByte) { return pByte == kBackgroundByte || pByte == 255; }))
-            << "the dial drew in a core-profile context";
+        EXPECT_TRUE(std::all_of(lPixels.begin(), lPixels.end(), [](unsigned char pByte) {
+            return pByte == kBackgroundByte || pByte == 255;
+        })) << "the dial drew in a core-profile context";
         // One texture, without an image, is the marker by which the dial knows the context.
         EXPECT_LE(TextureCount(), 1) << "the dial made glyph textures in a core-profile context";
         return;
@@ -195,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(HostStates, DialOverHostState, ::testing::ValuesIn(hudh
 TEST(DialPixels, DefaultDialShowsItsParts)
 {
     const Image lImage = DrawDefaultDial().image;
-    ASSERT_EQ(lImage.rgba.size(), 4u * kSize * kSize);
+    ASSERT_EQ(lImage.rgba.size(), 4u * kViewerSize * kViewerSize);
     const double lStart = static_cast<double>(static_cast<float>(3.141592653589793 * 0.25));
 
     for (const unsigned char* lCorner : {lImage.At(2, 2), lImage.At(297, 297), lImage.At(2, 297)})
@@ -237,16 +238,16 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
 {
     const DrawnDial lDrawn = DrawDefaultDial();
     const Image& lImage = lDrawn.image;
-    ASSERT_EQ(lImage.rgba.size(), 4u * kSize * kSize);
+    ASSERT_EQ(lImage.rgba.size(), 4u * kViewerSize * kViewerSize);
     std::string lError;
-    if (std::getenv("KEST_UPDATE_GOLDEN")) {
+    if (std::getenv(kUpdateGoldenVariable)) {
         ASSERT_TRUE(lDrawn.context->WritePng(kGolden, lError)) << lError;
         GTEST_SKIP() << "wrote " << kGolden;
     }
     const Image lGolden = ReadRgba(kGolden, lError);
-    ASSERT_EQ(lGolden.width, kSize) << kGolden << " is missing or not " << kSize << " wide: " << lError
-                                    << "; KEST_UPDATE_GOLDEN=1 writes it";
-    ASSERT_EQ(lGolden.height, kSize);
+    ASSERT_EQ(lGolden.width, kViewerSize) << kGolden << " is missing or not " << kViewerSize << " wide: " << lError
+                                          << "; " << kUpdateGoldenVariable << "=1 writes it";
+    ASSERT_EQ(lGolden.height, kViewerSize);
 
     std::size_t lWithin = 0;
     int lWorst = 0;
@@ -257,10 +258,10 @@ TEST(DialPixels, DefaultDialMatchesTheGoldenImage)
         lWorst = std::max(lWorst, lDifference);
         if (lDifference <= kGoldenTolerance) ++lWithin;
     }
-    const double lShare = static_cast<double>(lWithin) / (kSize * kSize);
-    EXPECT_GE(lShare, kGoldenShare) << "only " << lWithin << " of " << kSize * kSize << " pixels lie within "
-                                    << kGoldenTolerance << " of " << kGolden << " (worst difference " << lWorst
-                                    << "); the image drawn is " << kDrawnImage;
+    const double lShare = static_cast<double>(lWithin) / (kViewerSize * kViewerSize);
+    EXPECT_GE(lShare, kGoldenShare) << "only " << lWithin << " of " << kViewerSize * kViewerSize
+                                    << " pixels lie within " << kGoldenTolerance << " of " << kGolden
+                                    << " (worst difference " << lWorst << "); the image drawn is " << kDrawnImage;
     if (lShare < kGoldenShare) {
         EXPECT_TRUE(lDrawn.context->WritePng(kDrawnImage, lError)) << lError;
     }
@@ -276,7 +277,7 @@ TEST(DialPixels, EachPaneShowsWhatItsSizeDrawnAloneShows)
     ASSERT_TRUE(lContext);
     const auto lPixels = [&](Dial& pDial, double pWidth) {
         lContext->Clear(kBackground, kBackground, kBackground);
-        pDial.Draw(fbhost::HudRect(50.0, 40.0, pWidth, pWidth));
+        pDial.Draw(SquareRect(pWidth));
         lContext->Finish();
         return lContext->ReadPixels();
     };

@@ -39,7 +39,7 @@ extern "C" EGLContext eglGetCurrentContext()
 
 namespace {
 
-constexpr int kSize = 300;
+using kestdial::kViewerSize;
 constexpr float kBackground = 0.2f;
 //! Names above those of the host's textures and the dial's atlases in any context here.
 constexpr GLuint kHighestName = 256;
@@ -60,7 +60,7 @@ protected:
     Viewer MakeViewer(const Viewer* pShareWith = nullptr, int pTextures = 0)
     {
         std::string lError;
-        Viewer lViewer{hudhost::OffscreenGL::CreateOnTestDevice(kSize, kSize, lError,
+        Viewer lViewer{hudhost::OffscreenGL::CreateOnTestDevice(kViewerSize, kViewerSize, lError,
                                                                 hudhost::GlProfile::kCompatibility,
                                                                 pShareWith ? pShareWith->gl.get() : nullptr),
                        nullptr};
@@ -79,7 +79,7 @@ protected:
     {
         pViewer.gl->MakeCurrent();
         pViewer.gl->Clear(kBackground, kBackground, kBackground);
-        pDial.Draw(fbhost::HudRect(50.0, 40.0, pWidth, pWidth));
+        pDial.Draw(kestdial::SquareRect(pWidth));
         pViewer.gl->Finish();
         return pViewer.gl->ReadPixels();
     }

@@ -1,27 +1,18 @@
 #include "dial_recording.h"
+#include "kestdialhudelement_face_cache.h"
 
 #include <FTGL/ftgl.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace kesttest {
 
 using namespace kestdial;
 namespace {
 
-//! The point size of the face for text a pDivisor-th of the radius high: truncated, 0 below 1,
-//! at most 128.
-unsigned int FaceSize(double pRadius, double pDivisor)
-{
-    const double lSize = pRadius / pDivisor;
-    return lSize >= 1.0 ? static_cast<unsigned int>(std::min(lSize, 128.0)) : 0u;
-}
-
 std::vector<Primitive> Primitives(const std::vector<GlCall>& pCalls)
 {
     std::vector<Primitive> lPrimitives;
-    Colour lColour = {1.0f, 1.0f, 1.0f, 1.0f};  // OpenGL's initial current colour
+    Colour lColour = {1.0f, 1.0f, 1.0f, 1.0f}; // OpenGL's initial current colour
     bool lInside = false;
     for (const GlCall& lCall : pCalls) {
         switch (lCall.function) {
@@ -56,14 +47,16 @@ std::vector<tText> ByFace(const DialRecording& pDraw, const std::vector<tText>& 
     return lResult;
 }
 
-//! Which of the dial's faces pFace is, told by the point size that each is given for the radius.
+//! Which of the dial's faces pFace is, told by the point size that the face cache gives each
+//! for the radius.
 const char* NameBySize(const FTFont& pFace, double pRadius)
 {
     const unsigned int lSize = pFace.FaceSize();
-    return lSize == FaceSize(pRadius, 12.0)  ? "scale"
-           : lSize == FaceSize(pRadius, 5.0) ? "readout"
-           : lSize == FaceSize(pRadius, 8.0) ? "label"
-                                             : "other";
+    const KestFaceSizes lSizes = KestFaceCache::SizesFor(pRadius);
+    return lSize == lSizes.mScale     ? "scale"
+           : lSize == lSizes.mReadout ? "readout"
+           : lSize == lSizes.mLabel   ? "label"
+                                      : "other";
 }
 
 } // namespace

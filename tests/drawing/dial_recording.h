@@ -13,12 +13,12 @@
 namespace kesttest {
 
 //! The viewport that recorded draws see: the 300 x 300 viewer that the typical dial fits.
-constexpr std::array<int, 4> kRecordedViewport = {0, 0, 300, 300};
+constexpr std::array<int, 4> kRecordedViewport = {0, 0, kestdial::kViewerSize, kestdial::kViewerSize};
 
 struct Vertex {
     float x;
     float y;
-    kestdial::Colour colour;  //!< the current colour when the vertex was given
+    kestdial::Colour colour; //!< the current colour when the vertex was given
 };
 
 //! The vertices between one glBegin and its glEnd.
@@ -29,21 +29,21 @@ struct Primitive {
 
 struct DialRecording {
     kestdial::Recording raw;
-    std::vector<kestdial::GlCall> ownCalls;        //!< the element's GL calls, without FTGL's
-    std::vector<Primitive> primitives;   //!< those of ownCalls, in order
+    std::vector<kestdial::GlCall> ownCalls; //!< the element's GL calls, without FTGL's
+    std::vector<Primitive> primitives;      //!< those of ownCalls, in order
     // The shapes in drawing order, filled when the draw made exactly seven primitives.
     Primitive face, majorMarks, minorMarks, rim, readoutBox, needle, hub;
     // Texts by the face that drew or measured them.
     std::vector<kestdial::TextRender> scaleLabels, readouts, labels;
     std::vector<kestdial::TextMeasure> scaleMeasures, readoutMeasures, labelMeasures;
-    std::map<const FTFont*, const char*> faceNames;  //!< of the faces that drew or measured texts
+    std::map<const FTFont*, const char*> faceNames; //!< of the faces that drew or measured texts
 };
 
 //! One step of a draw in the order the element made it: one of its own GL calls or one text it
 //! rendered.
 struct DrawStep {
-    const kestdial::GlCall* call = nullptr;        //!< null for a text
-    const kestdial::TextRender* render = nullptr;  //!< null for a call
+    const kestdial::GlCall* call = nullptr;       //!< null for a text
+    const kestdial::TextRender* render = nullptr; //!< null for a call
 };
 
 //! The element's own GL calls in pDraw (FTGL's left out) and, in their places among them, the

@@ -28,7 +28,6 @@ using namespace kesttest;
 
 namespace {
 
-const char* const kUpdateVariable = "KEST_UPDATE_GOLDEN";
 //! Differing lines shown from the first difference on.
 constexpr std::size_t kShownDifferences = 5;
 
@@ -127,11 +126,11 @@ std::string FirstDifferences(const std::vector<std::string>& pRecorded, const st
     const auto lLine = [](const std::vector<std::string>& pLines, std::size_t pIndex) {
         return pIndex < pLines.size() ? pLines[pIndex] : std::string("(none)");
     };
-    for (std::size_t i = lFirst, lShown = 0; i < std::max(pRecorded.size(), pDrawn.size()) && lShown < kShownDifferences;
-         ++i) {
+    for (std::size_t i = lFirst, lShown = 0;
+         i < std::max(pRecorded.size(), pDrawn.size()) && lShown < kShownDifferences; ++i) {
         if (lLine(pRecorded, i) == lLine(pDrawn, i)) continue;
-        lReport << "  [" << i << "] recorded: " << lLine(pRecorded, i) << "\n  [" << i << "] drawn:    " << lLine(pDrawn, i)
-                << "\n";
+        lReport << "  [" << i << "] recorded: " << lLine(pRecorded, i) << "\n  [" << i
+                << "] drawn:    " << lLine(pDrawn, i) << "\n";
         ++lShown;
     }
     return lReport.str();
@@ -139,7 +138,7 @@ std::string FirstDifferences(const std::vector<std::string>& pRecorded, const st
 
 TEST(DialCallStream, IsTheRecordedOneForEachCase)
 {
-    const bool lUpdate = std::getenv(kUpdateVariable) != nullptr;
+    const bool lUpdate = std::getenv(kUpdateGoldenVariable) != nullptr;
     for (const StreamCase& lCase : kCases) {
         const std::string lDrawn = StreamOf(lCase);
         const std::string lPath = GoldenPath(lCase);
@@ -150,13 +149,13 @@ TEST(DialCallStream, IsTheRecordedOneForEachCase)
             continue;
         }
         std::ifstream lFile(lPath, std::ios::binary);
-        ASSERT_TRUE(lFile) << "no recorded stream " << lPath << "; " << kUpdateVariable << "=1 records it";
+        ASSERT_TRUE(lFile) << "no recorded stream " << lPath << "; " << kUpdateGoldenVariable << "=1 records it";
         std::ostringstream lRecorded;
         lRecorded << lFile.rdbuf();
         const std::string lDifferences = FirstDifferences(Lines(lRecorded.str()), Lines(lDrawn));
         EXPECT_TRUE(lDifferences.empty())
             << lCase.name << ": the draw's calls differ from " << lPath << "; " << lDifferences
-            << "if that is meant, re-record them with " << kUpdateVariable << "=1 (see " << __FILE__ << ")";
+            << "if that is meant, re-record them with " << kUpdateGoldenVariable << "=1 (see " << __FILE__ << ")";
     }
     if (lUpdate) GTEST_SKIP() << "recorded the call streams into golden/call_streams/";
 }

@@ -7,6 +7,7 @@
 #include "dial_session.h"
 #include "kestdialhudelement_face.h"
 #include "kestdialhudelement_face_cache.h"
+#include "kestdialhudelement_font_resource.h"
 #include "kestdialhudelement_gl_context.h"
 #include "offscreen_gl.h"
 
@@ -20,7 +21,6 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -84,16 +84,8 @@ protected:
 //! A font of the plug-in's bundle, read as the element reads it.
 KestFontData ReadFont(const char* pPath)
 {
-    KestFontData lFont;
-    QFile lFile(QString::fromLatin1(pPath));
-    if (!lFile.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot open " << pPath;
-        return lFont;
-    }
-    const QByteArray lBytes = lFile.readAll();
-    lFont.mSize = static_cast<unsigned long>(lBytes.size());
-    lFont.mBytes.reset(new unsigned char[lFont.mSize]);
-    std::memcpy(lFont.mBytes.get(), lBytes.constData(), lFont.mSize);
+    KestFontData lFont = KestReadFontResource(pPath, "cannot open");
+    if (!lFont.mBytes) ADD_FAILURE() << "cannot open " << pPath;
     return lFont;
 }
 

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kViewerSize = 300;
+using kestdial::kViewerSize;
 
 //! A context with textures of the host's own.
 struct HostContext {

@@ -62,7 +62,8 @@ GLenum TakeErrors()
 {
     const GLenum lFirst = glGetError();
     if (lFirst != GL_NO_ERROR)
-        while (glGetError() != GL_NO_ERROR) {}
+        while (glGetError() != GL_NO_ERROR) {
+        }
     return lFirst;
 }
 
@@ -97,8 +98,7 @@ int main()
     std::string lError;
     const fbhost::RegistryEntry* lClass = kestdial::DialClass(lError);
     const std::unique_ptr<hudhost::OffscreenGL> lGl =
-        lClass ? hudhost::OffscreenGL::CreateOnTestDevice(kLastWidth + kMargin, kLastWidth + kMargin, lError)
-               : nullptr;
+        lClass ? hudhost::OffscreenGL::CreateOnTestDevice(kLastWidth + kMargin, kLastWidth + kMargin, lError) : nullptr;
     if (!lGl) {
         std::fprintf(stderr, "dial_width_sweep: no dial to draw: %s\n", lError.c_str());
         return 2;

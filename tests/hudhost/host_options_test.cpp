@@ -114,7 +114,8 @@ TEST(HostOptions, FlagsAndWhatTheyDo)
     EXPECT_TRUE(Parsed({"--help"}).help);
     EXPECT_TRUE(Parsed({"--list-gl-devices"}).listGlDevices);
     EXPECT_TRUE(Parsed({"--list-host-states"}).listHostStates);
-    EXPECT_EQ(Parsed({"--host-state", "lighting", "--host-state", "core-profile"}).Profile(), hudhost::GlProfile::kCore);
+    EXPECT_EQ(Parsed({"--host-state", "lighting", "--host-state", "core-profile"}).Profile(),
+              hudhost::GlProfile::kCore);
     EXPECT_EQ(Parsed({"--gl-device", "software"}).glDevice.kind, hudhost::GlDevice::kSoftware);
     EXPECT_EQ(Parsed({"--gl-device", "1", "--gl-device=auto"}).glDevice.kind, hudhost::GlDevice::kAuto);
     EXPECT_TRUE(Parsed({"--version"}).version);

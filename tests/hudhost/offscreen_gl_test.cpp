@@ -99,8 +99,7 @@ TEST(OffscreenGL, SizesItCannotHaveAreRefusedWithTheReason)
     for (const auto& lSize : {std::array<int, 2>{0, 10}, std::array<int, 2>{10, -1}, std::array<int, 2>{1 << 20, 1}}) {
         std::string lError;
         EXPECT_FALSE(OffscreenGL::CreateOnTestDevice(lSize[0], lSize[1], lError)) << lSize[0] << "x" << lSize[1];
-        EXPECT_NE(lError.find(std::to_string(lSize[0]) + "x" + std::to_string(lSize[1])), std::string::npos)
-            << lError;
+        EXPECT_NE(lError.find(std::to_string(lSize[0]) + "x" + std::to_string(lSize[1])), std::string::npos) << lError;
     }
 }
 

@@ -25,7 +25,6 @@
 #include <string>
 #include <vector>
 
-
 namespace {
 
 const char* const kEntryPointSymbol = "_Z29EntryPointkestdialhudeelement15kFBDllOperation";
@@ -74,22 +73,22 @@ struct HostState {
 
     static HostState Now()
     {
-        return {fbhost::RegisterCallCount(), fbhost::Registry().size(), fbhost::LiveLibraryCount(),
-                fbhost::LiveComponentCount(), fbhost::NextTypeId(), QFile::exists(kBundledFont)};
+        return {fbhost::RegisterCallCount(),  fbhost::Registry().size(), fbhost::LiveLibraryCount(),
+                fbhost::LiveComponentCount(), fbhost::NextTypeId(),      QFile::exists(kBundledFont)};
     }
     bool operator==(const HostState& p) const
     {
-        return registerCalls == p.registerCalls && registrySize == p.registrySize &&
-               liveLibraries == p.liveLibraries && liveComponents == p.liveComponents &&
-               typeCounter == p.typeCounter && bundleRegistered == p.bundleRegistered;
+        return registerCalls == p.registerCalls && registrySize == p.registrySize && liveLibraries == p.liveLibraries &&
+               liveComponents == p.liveComponents && typeCounter == p.typeCounter &&
+               bundleRegistered == p.bundleRegistered;
     }
 };
 
 std::ostream& operator<<(std::ostream& pStream, const HostState& p)
 {
-    return pStream << "{registerCalls " << p.registerCalls << ", registrySize " << p.registrySize
-                   << ", liveLibraries " << p.liveLibraries << ", liveComponents " << p.liveComponents
-                   << ", typeCounter " << p.typeCounter << ", bundleRegistered " << p.bundleRegistered << "}";
+    return pStream << "{registerCalls " << p.registerCalls << ", registrySize " << p.registrySize << ", liveLibraries "
+                   << p.liveLibraries << ", liveComponents " << p.liveComponents << ", typeCounter " << p.typeCounter
+                   << ", bundleRegistered " << p.bundleRegistered << "}";
 }
 
 //! Each test loads the plug-in itself and records the host's state at every registration.
@@ -175,11 +174,10 @@ TEST(PluginSymbols, ExportsTheHostEntryPointsAndIdentity)
     while (std::fgets(lLine, sizeof(lLine), lPipe.get()))
         if (std::sscanf(lLine, "%*s %*s %1023s", lName) == 1) lDefined.insert(lName);
 
-    for (const char* lSymbol : {"LIBRARY_INIT", kEntryPointSymbol, "_Z27KdsoInitkestdialhudeelementv",
-                                "_Z27KdsoDonekestdialhudeelementv", "_Z34FBModuleKestDialHUDElementStorablev",
-                                "_Z40RegisterStorableKestDialHUDElementCreateP7IObjectPKcPv",
-                                "_Z33qInitResources_kestdialhudelementv",
-                                "_Z36qCleanupResources_kestdialhudelementv", kTypeInfoSymbol})
+    for (const char* lSymbol :
+         {"LIBRARY_INIT", kEntryPointSymbol, "_Z27KdsoInitkestdialhudeelementv", "_Z27KdsoDonekestdialhudeelementv",
+          "_Z34FBModuleKestDialHUDElementStorablev", "_Z40RegisterStorableKestDialHUDElementCreateP7IObjectPKcPv",
+          "_Z33qInitResources_kestdialhudelementv", "_Z36qCleanupResources_kestdialhudelementv", kTypeInfoSymbol})
         EXPECT_EQ(lDefined.count(lSymbol), 1u) << lSymbol;
 }
 
@@ -303,10 +301,9 @@ TEST_P(PluginElementTeardown, ReachesComponentDestroyAndFreesTheElement)
     EXPECT_EQ(fbhost::LiveComponentCount(), mLiveBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, PluginElementTeardown,
-    ::testing::Values(Teardown{"DestroyThenDelete", fbhost::DestroyElement},
-                      Teardown{"FBDelete", [](FBHUDElement* pElement) { pElement->FBDelete(); }}),
-    [](const ::testing::TestParamInfo<Teardown>& pInfo) { return std::string(pInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, PluginElementTeardown,
+                         ::testing::Values(Teardown{"DestroyThenDelete", fbhost::DestroyElement},
+                                           Teardown{"FBDelete", [](FBHUDElement* pElement) { pElement->FBDelete(); }}),
+                         [](const ::testing::TestParamInfo<Teardown>& pInfo) { return std::string(pInfo.param.name); });
 
 } // namespace

@@ -36,7 +36,7 @@ namespace {
 
 using Rect = FBHUDElement::Rect;
 
-constexpr int kViewerSize = 300;
+using kestdial::kViewerSize;
 //! A draw that has not ended after this ends the process, naming the input.
 constexpr std::chrono::seconds kDrawLimit(60);
 
@@ -90,7 +90,8 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
         for (const Viewport& lViewport : kViewports)
             for (const Rect& lRect : lInput.rects) {
                 glViewport(0, 0, lViewport.width, lViewport.height);
-                const hudhost::HostGlStateEntry& lHostState = lHostStates[static_cast<std::size_t>(lDraws) % lHostStates.size()];
+                const hudhost::HostGlStateEntry& lHostState =
+                    lHostStates[static_cast<std::size_t>(lDraws) % lHostStates.size()];
                 kestdial::SetHostState(lHostState);
                 const kestdial::HostGlState lBefore = kestdial::CaptureHostState();
                 Rect lDrawnRect = lRect; // handed over by reference, to be read only
@@ -121,7 +122,9 @@ TEST_P(HostileCatalogue, EveryDrawEndsAndGivesTheHostItsStateBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, ::testing::ValuesIn(kestdial::HostileFamilies()),
-                         [](const ::testing::TestParamInfo<kestdial::HostileFamily>& pInfo) { return std::string(pInfo.param.name); });
+                         [](const ::testing::TestParamInfo<kestdial::HostileFamily>& pInfo) {
+                             return std::string(pInfo.param.name);
+                         });
 
 // The natural size is the camera's resolution truncated toward zero; a resolution that is no
 // number gives 0 and one beyond the int range the range's nearest end.
@@ -159,6 +162,13 @@ TEST(HostileCamera, NaturalSizeIsDefinedForEveryResolution)
         EXPECT_EQ(lWidth, lCase.size) << "resolution " << lCase.resolution;
         EXPECT_EQ(lHeight, lCase.size) << "resolution " << lCase.resolution;
     }
+    // Width and height each from their own resolution.
+    lViewer.SetCameraResolution(640.9, 480.2);
+    int lCameraWidth = -7;
+    int lCameraHeight = -7;
+    lElement->GetIntrinsicDimension(lViewer.Options(), lCameraWidth, lCameraHeight);
+    EXPECT_EQ(lCameraWidth, 640);
+    EXPECT_EQ(lCameraHeight, 480);
     lViewer.RemoveCamera();
     int lWidth = -7;
     int lHeight = -7;

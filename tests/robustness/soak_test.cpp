@@ -3,9 +3,9 @@
 // every element is freed. And the teardown a host may do once its viewer is gone: an element
 // destroyed with no OpenGL context current.
 
-#include "test_dial.h"
 #include "host_gl_state.h"
 #include "offscreen_gl.h"
+#include "test_dial.h"
 
 #include <EGL/egl.h>
 #include <GL/gl.h>
@@ -39,7 +39,7 @@ namespace {
 
 using Rect = FBHUDElement::Rect;
 
-constexpr int kViewerSize = 300;
+using kestdial::kViewerSize;
 constexpr int kIterations = 10000;
 constexpr long kMebibyte = 1024L * 1024;
 //! Heap growth allowed after warm-up (the first tenth of the run): some two hundred bytes an
@@ -126,8 +126,10 @@ TEST(DialSoak, TenThousandElementsLeaveMemoryAndRegistryAsTheyWere)
     for (int i = 0; i < kIterations; ++i) {
         // Each dial shows another value at another radius, so that faces are sized afresh; every
         // other one is drawn in a second pane as well, at a third radius, and holds two sets of faces.
-        std::vector<Rect> lPanes = {fbhost::HudRect(50.0, 40.0, 150.0 + i % 100, 200.0)};
-        if (i % 2) lPanes.push_back(fbhost::HudRect(50.0, 40.0, 100.0 + i % 50, 200.0));
+        std::vector<Rect> lPanes = {
+            fbhost::HudRect(kestdial::kDialRect.mX, kestdial::kDialRect.mY, 150.0 + i % 100, 200.0)};
+        if (i % 2)
+            lPanes.push_back(fbhost::HudRect(kestdial::kDialRect.mX, kestdial::kDialRect.mY, 100.0 + i % 50, 200.0));
         ASSERT_TRUE(CreateDrawDestroy(lPanes, i % 101)) << "element " << i;
         if (i + 1 == lWarmUp) lAfterWarmUp = MemoryUse::Now();
     }

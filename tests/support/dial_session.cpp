@@ -32,8 +32,7 @@ int DialRegistrations()
     return static_cast<int>(std::count_if(lEntries.begin(), lEntries.end(), IsDialClass));
 }
 
-bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText,
-                 std::string& pError)
+bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText, std::string& pError)
 {
     FBProperty* lProperty = fbhost::FindProperty(&pElement, pName);
     if (!lProperty) {

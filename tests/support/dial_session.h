@@ -14,6 +14,15 @@ namespace kestdial {
 //! with both placement values 0), shown at its intrinsic size.
 constexpr FBHUDElement::Rect kDialRect = {50.0, 40.0, 200.0, 200.0, 1.0, 1.0};
 
+//! A pWidth x pWidth rectangle at the typical redraw's corner (50, 40): radius pWidth / 2.
+inline FBHUDElement::Rect SquareRect(double pWidth)
+{
+    return fbhost::HudRect(kDialRect.mX, kDialRect.mY, pWidth, pWidth);
+}
+
+//! The viewer's size, pixels a side, as hudhost's default viewer: the typical dial fits it.
+constexpr int kViewerSize = 300;
+
 //! The name that the plug-in registers the dial's class under.
 constexpr const char* kDialClassName = "KestDialHUDElement";
 
@@ -35,8 +44,7 @@ struct Setting {
 
 //! Sets pName from pText as a user would; false, with the reason in pError, when the element
 //! has no such property or the text does not fit its type.
-bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText,
-                 std::string& pError);
+bool SetFromText(FBComponent& pElement, const std::string& pName, const std::string& pText, std::string& pError);
 
 //! Writes pValue (a value of the property's type) into pName; false when the element has no such
 //! property or the property refuses it.

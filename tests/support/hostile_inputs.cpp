@@ -128,23 +128,18 @@ std::vector<HostileInput> RectInputs()
     // The faces are sized afresh for each radius: up to their bound, down to nothing, and back.
     lInputs.push_back({"rects of changing width",
                        {},
-                       {kDialRect,
-                        fbhost::HudRect(50.0, 40.0, 1e9, 200.0),
-                        fbhost::HudRect(50.0, 40.0, kNan, 200.0),
-                        fbhost::HudRect(50.0, 40.0, 1e-9, 200.0),
-                        fbhost::HudRect(50.0, 40.0, -200.0, 200.0),
-                        fbhost::HudRect(50.0, 40.0, 0.0, 200.0),
-                        fbhost::HudRect(50.0, 40.0, 2.0, 200.0),
-                        fbhost::HudRect(50.0, 40.0, 4096.0, 200.0),
-                        kDialRect}});
+                       {kDialRect, fbhost::HudRect(50.0, 40.0, 1e9, 200.0), fbhost::HudRect(50.0, 40.0, kNan, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 1e-9, 200.0), fbhost::HudRect(50.0, 40.0, -200.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 0.0, 200.0), fbhost::HudRect(50.0, 40.0, 2.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 4096.0, 200.0), kDialRect}});
     // A viewer of several panes draws the element at each pane's size in every frame: two sizes,
     // and more sizes than faces are kept for, huge and empty ones among them.
     lInputs.push_back({"two panes", {}, {kDialRect, fbhost::HudRect(50.0, 40.0, 150.0, 150.0)}});
     lInputs.push_back({"six panes",
                        {},
-                       {kDialRect, fbhost::HudRect(50.0, 40.0, 150.0, 150.0),
-                        fbhost::HudRect(50.0, 40.0, 1e9, 200.0), fbhost::HudRect(50.0, 40.0, kNan, 200.0),
-                        fbhost::HudRect(50.0, 40.0, 2600.0, 200.0), fbhost::HudRect(50.0, 40.0, 75.0, 75.0)}});
+                       {kDialRect, fbhost::HudRect(50.0, 40.0, 150.0, 150.0), fbhost::HudRect(50.0, 40.0, 1e9, 200.0),
+                        fbhost::HudRect(50.0, 40.0, kNan, 200.0), fbhost::HudRect(50.0, 40.0, 2600.0, 200.0),
+                        fbhost::HudRect(50.0, 40.0, 75.0, 75.0)}});
     return lInputs;
 }
 
@@ -191,8 +186,8 @@ std::vector<HostileInput> AllAtOnceInputs()
 const std::vector<HostileFamily>& HostileFamilies()
 {
     static const std::vector<HostileFamily> sFamilies = {
-        {"Numbers", NumberInputs}, {"Colours", ColourInputs}, {"Scale", ScaleInputs},
-        {"Labels", LabelInputs},   {"Rects", RectInputs},     {"Placements", PlacementInputs},
+        {"Numbers", NumberInputs},      {"Colours", ColourInputs}, {"Scale", ScaleInputs},
+        {"Labels", LabelInputs},        {"Rects", RectInputs},     {"Placements", PlacementInputs},
         {"AllAtOnce", AllAtOnceInputs},
     };
     return sFamilies;

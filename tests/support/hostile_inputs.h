@@ -14,7 +14,7 @@ namespace kestdial {
 struct HostileInput {
     std::string name;
     std::vector<Setting> settings;
-    std::vector<FBHUDElement::Rect> rects = {kDialRect};  //!< drawn in turn
+    std::vector<FBHUDElement::Rect> rects = {kDialRect}; //!< drawn in turn
 };
 
 //! Inputs of one kind: numbers, colours, scales, labels, rectangles, placements, all at once.

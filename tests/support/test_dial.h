@@ -7,6 +7,9 @@
 
 namespace kesttest {
 
+//! The environment variable that, set, makes the tests against golden files write them anew.
+constexpr const char* kUpdateGoldenVariable = "KEST_UPDATE_GOLDEN";
+
 class TestDial : public kestdial::Dial {
 public:
     TestDial();

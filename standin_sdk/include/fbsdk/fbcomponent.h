@@ -36,12 +36,12 @@ protected:
 
 public:
     FBPropertyManager PropertyList;
-    FBPropertyListComponent Components;  //!< "Components": the components it holds
-    FBPropertyListComponent Parents;     //!< "Parents": the components that hold it
-    FBPropertyBool Selected;             //!< "Selected"
-    FBPropertyString Name;               //!< "Name"
-    FBPropertyString LongName;           //!< "LongName": the name with its namespace
-    FBPropertyBaseComponent<FBFolder*> Folder;  //!< "Folder" it is shown in
+    FBPropertyListComponent Components;        //!< "Components": the components it holds
+    FBPropertyListComponent Parents;           //!< "Parents": the components that hold it
+    FBPropertyBool Selected;                   //!< "Selected"
+    FBPropertyString Name;                     //!< "Name"
+    FBPropertyString LongName;                 //!< "LongName": the name with its namespace
+    FBPropertyBaseComponent<FBFolder*> Folder; //!< "Folder" it is shown in
     KObject* mDummyObject;
 
     static int TypeInfo;
@@ -121,9 +121,9 @@ public:
 #endif
 
     const char* UniqueName;
-    FBPropertyBool Animatable;  //!< "Animatable"
-    FBPropertyBool Live;        //!< "Live"
-    FBPropertyBool RecordMode;  //!< "RecordMode"
+    FBPropertyBool Animatable; //!< "Animatable"
+    FBPropertyBool Live;       //!< "Live"
+    FBPropertyBool RecordMode; //!< "RecordMode"
 };
 
 class FBSDK_DLL FBModel : public FBBox {
@@ -155,8 +155,8 @@ protected:
     unsigned char mUnmodelledLeading[kLeadingBytes];
 
 public:
-    FBPropertyDouble ResolutionWidth;   //!< "Resolution Width"
-    FBPropertyDouble ResolutionHeight;  //!< "Resolution Height"
+    FBPropertyDouble ResolutionWidth;  //!< "Resolution Width"
+    FBPropertyDouble ResolutionHeight; //!< "Resolution Height"
 
 protected:
     unsigned char mUnmodelledTrailing[kTrailingBytes];

@@ -30,7 +30,7 @@ public:
     FBCamera* GetViewingCamera();
 
 private:
-    friend class StandInViewingOptions;  // the stand-in host's viewer
+    friend class StandInViewingOptions; // the stand-in host's viewer
     FBViewingOptions();
     FBViewingOptions(const FBViewingOptions&);
     FBViewingOptions& operator=(const FBViewingOptions&);
@@ -44,23 +44,23 @@ protected:
     FBHUDElement(const char* pName, HIObject pObject = NULL);
 
 public:
-    FBPropertyBool Visibility;                           //!< "Visibility": deprecated form of Show
-    FBPropertyBool Show;                                 //!< "Show"
-    FBPropertyHUDElementHAlignment Justification;        //!< "Justification"
-    FBPropertyHUDElementHAlignment HorizontalDock;       //!< "Horizontal Dock"
-    FBPropertyHUDElementVAlignment VerticalDock;         //!< "Vertical Dock"
-    FBPropertyDouble X;                                  //!< "X"
-    FBPropertyDouble Y;                                  //!< "Y"
-    FBPropertyBool PositionByPercent;                    //!< "Position By Percent"
-    FBPropertyBool ScaleByPercent;                       //!< "Scale By Percent"
-    FBPropertyDouble Width;                              //!< "Width"
-    FBPropertyDouble Height;                             //!< "Height"
-    FBPropertyBool ScaleUniformly;                       //!< "Scale Uniformly"
+    FBPropertyBool Visibility;                     //!< "Visibility": deprecated form of Show
+    FBPropertyBool Show;                           //!< "Show"
+    FBPropertyHUDElementHAlignment Justification;  //!< "Justification"
+    FBPropertyHUDElementHAlignment HorizontalDock; //!< "Horizontal Dock"
+    FBPropertyHUDElementVAlignment VerticalDock;   //!< "Vertical Dock"
+    FBPropertyDouble X;                            //!< "X"
+    FBPropertyDouble Y;                            //!< "Y"
+    FBPropertyBool PositionByPercent;              //!< "Position By Percent"
+    FBPropertyBool ScaleByPercent;                 //!< "Scale By Percent"
+    FBPropertyDouble Width;                        //!< "Width"
+    FBPropertyDouble Height;                       //!< "Height"
+    FBPropertyBool ScaleUniformly;                 //!< "Scale Uniformly"
 
     //! Where the host displays the element, in viewport pixels, and the display size over
     //! the element's intrinsic size.
     struct Rect {
-        double mX;  //!< lower-left corner
+        double mX; //!< lower-left corner
         double mY;
         double mWidth;
         double mHeight;
@@ -82,20 +82,20 @@ public:
 
 //! The storable identity, the creation function and the registration of a HUD element class;
 //! expanded at global scope, after fbsdk/fbsdk.h.
-#define FBStorableCustomHUDElementImplementation(ClassName, Desc)                                    \
-    const char* ClassName::FbxGetObjectSubType() { return #ClassName; }                             \
-    HIObject RegisterStorable##ClassName##Create(HIObject, const char* pName, void*)                \
-    {                                                                                               \
-        ClassName* Class = new ClassName(pName);                                                    \
-        Class->mAllocated = true;                                                                   \
-        if (Class->FBCreate()) return Class->GetHIObject();                                         \
-        delete Class;                                                                               \
-        return NULL;                                                                                \
-    }                                                                                               \
-    void FBModule##ClassName##Storable()                                                            \
-    {                                                                                               \
-        FBString lGroup("FbxStorable/HUDElement");                                                  \
-        FBRegisterObject(ClassName##R2, lGroup, #ClassName, Desc, RegisterStorable##ClassName##Create, true, NULL); \
+#define FBStorableCustomHUDElementImplementation(ClassName, Desc)                                                      \
+    const char* ClassName::FbxGetObjectSubType() { return #ClassName; }                                                \
+    HIObject RegisterStorable##ClassName##Create(HIObject, const char* pName, void*)                                   \
+    {                                                                                                                  \
+        ClassName* Class = new ClassName(pName);                                                                       \
+        Class->mAllocated = true;                                                                                      \
+        if (Class->FBCreate()) return Class->GetHIObject();                                                            \
+        delete Class;                                                                                                  \
+        return NULL;                                                                                                   \
+    }                                                                                                                  \
+    void FBModule##ClassName##Storable()                                                                               \
+    {                                                                                                                  \
+        FBString lGroup("FbxStorable/HUDElement");                                                                     \
+        FBRegisterObject(ClassName##R2, lGroup, #ClassName, Desc, RegisterStorable##ClassName##Create, true, NULL);    \
     }
 
 #endif // FBSDK_FBHUD_H

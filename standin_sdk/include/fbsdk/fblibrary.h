@@ -60,52 +60,52 @@ public:
 #if __cplusplus < 201703L
 #define maybe_unused gnu::unused
 #endif
-#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)   \
-    [[maybe_unused]] static bool __R##LocalId =                                                         \
+#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)               \
+    [[maybe_unused]] static bool __R##LocalId =                                                                        \
         FBObject_Register(Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)
 #else
-#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)   \
+#define FBRegisterObject(LocalId, Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)               \
     static int __R##LocalId = FBObject_Register(Path, Name, Description, Constructor, IsMultipleAllowed, IconFilename)
 #endif
 
 //! Inside FBLibraryDeclare: registers a storable class of the library.
-#define FBLibraryRegisterStorable(ClassName)            \
-    {                                                   \
-        extern void FBModule##ClassName##Storable();    \
-        FBModule##ClassName##Storable();                \
+#define FBLibraryRegisterStorable(ClassName)                                                                           \
+    {                                                                                                                  \
+        extern void FBModule##ClassName##Storable();                                                                   \
+        FBModule##ClassName##Storable();                                                                               \
     }
 
 //! The entry point, and the library constructor and destructor that call it at load and unload;
 //! ends with the head of the entry point's definition.
-#define FB_DLL_INIT(DllName, Startup)                                                        \
-    void EntryPoint##DllName(kFBDllOperation Startup);                                      \
-    __attribute__((constructor)) void KdsoInit##DllName(void) { EntryPoint##DllName(kFBDllLoad); }   \
-    __attribute__((destructor)) void KdsoDone##DllName(void) { EntryPoint##DllName(kFBDllUnLoad); }  \
+#define FB_DLL_INIT(DllName, Startup)                                                                                  \
+    void EntryPoint##DllName(kFBDllOperation Startup);                                                                 \
+    __attribute__((constructor)) void KdsoInit##DllName(void) { EntryPoint##DllName(kFBDllLoad); }                     \
+    __attribute__((destructor)) void KdsoDone##DllName(void) { EntryPoint##DllName(kFBDllUnLoad); }                    \
     void EntryPoint##DllName(kFBDllOperation Startup)
 
 #define FB_EXT_INIT
 
 //! The library object, LIBRARY_INIT and the entry point; the block that follows, closed by
 //! FBLibraryDeclareEnd, runs when the library loads.
-#define FBLibraryDeclare(LibName)                                                            \
-    static FBLibrary LibName##GlobalFBLibrary;                                              \
-    extern "C" {                                                                            \
-    K_DLLEXPORT bool LIBRARY_INIT(HIError)                                                  \
-    {                                                                                       \
-        FB_EXT_INIT                                                                         \
-        return LibName##GlobalFBLibrary.LibInit();                                          \
-    }                                                                                       \
-    }                                                                                       \
-    FB_DLL_INIT(LibName, Operation)                                                         \
-    {                                                                                       \
-        switch (Operation) {                                                                \
+#define FBLibraryDeclare(LibName)                                                                                      \
+    static FBLibrary LibName##GlobalFBLibrary;                                                                         \
+    extern "C" {                                                                                                       \
+    K_DLLEXPORT bool LIBRARY_INIT(HIError)                                                                             \
+    {                                                                                                                  \
+        FB_EXT_INIT                                                                                                    \
+        return LibName##GlobalFBLibrary.LibInit();                                                                     \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    FB_DLL_INIT(LibName, Operation)                                                                                    \
+    {                                                                                                                  \
+        switch (Operation) {                                                                                           \
         case kFBDllLoad: {
 
-#define FBLibraryDeclareEnd \
-    }                       \
-    break;                  \
-    default: break;         \
-    }                       \
-    }
+#define FBLibraryDeclareEnd                                                                                            \
+    }                                                                                                                  \
+    break;                                                                                                             \
+    default: break;                                                                                                    \
+        }                                                                                                              \
+        }
 
 #endif // FBSDK_FBLIBRARY_H

@@ -42,48 +42,46 @@ enum FBConnectionType : int;
 // Class declaration macros
 
 // Run-time identity of an SDK class, in its body: ends with "private:".
-#define __FBClassDeclare(Name, Parent)                                                                      \
-public:                                                                                                    \
-    typedef Parent __FBParentClass;                                                                        \
-    typedef Name __FBClassType;                                                                            \
-    virtual const char* ClassName() override { return #Name; }                                             \
-    virtual bool Is(int pTypeId) override { return pTypeId == TypeInfo ? true : __FBParentClass::Is(pTypeId); } \
-    virtual int GetTypeId() override { return TypeInfo; }                                                  \
-    Data##Name* mLocalPtr;                                                                                 \
-    virtual ~Name();                                                                                       \
-    static int TypeInfo;                                                                                   \
-                                                                                                           \
+#define __FBClassDeclare(Name, Parent)                                                                                 \
+public:                                                                                                                \
+    typedef Parent __FBParentClass;                                                                                    \
+    typedef Name __FBClassType;                                                                                        \
+    virtual const char* ClassName() override { return #Name; }                                                         \
+    virtual bool Is(int pTypeId) override { return pTypeId == TypeInfo ? true : __FBParentClass::Is(pTypeId); }        \
+    virtual int GetTypeId() override { return TypeInfo; }                                                              \
+    Data##Name* mLocalPtr;                                                                                             \
+    virtual ~Name();                                                                                                   \
+    static int TypeInfo;                                                                                               \
+                                                                                                                       \
 private:
 
 //! Run-time identity of a class derived from an SDK class, in its body: ends with "private:".
 //! The class declares no destructor and no FBDelete of its own.
-#define FBClassDeclare(Name, Parent)                \
-public:                                             \
-    typedef Parent ParentClass;                     \
-    virtual const char* ClassName() override;       \
-    static int TypeInfo;                            \
-    virtual bool Is(int pTypeId) override;          \
-    virtual void FBDelete() override;               \
-    virtual int GetTypeId() override;               \
-    virtual ~Name();                                \
-                                                    \
+#define FBClassDeclare(Name, Parent)                                                                                   \
+public:                                                                                                                \
+    typedef Parent ParentClass;                                                                                        \
+    virtual const char* ClassName() override;                                                                          \
+    static int TypeInfo;                                                                                               \
+    virtual bool Is(int pTypeId) override;                                                                             \
+    virtual void FBDelete() override;                                                                                  \
+    virtual int GetTypeId() override;                                                                                  \
+    virtual ~Name();                                                                                                   \
+                                                                                                                       \
 private:
 
 //! FBClassDeclare for a class whose objects are stored with scenes.
-#define FBStorableClassDeclare(Name, Parent)                \
-    FBClassDeclare(Name, Parent)                            \
-public:                                                     \
-    virtual const char* FbxGetObjectSubType() override;     \
-                                                            \
+#define FBStorableClassDeclare(Name, Parent)                                                                           \
+    FBClassDeclare(Name, Parent) public : virtual const char* FbxGetObjectSubType() override;                          \
+                                                                                                                       \
 private:
 
 //! Definitions of what FBClassDeclare declares; the type id is taken while the library loads.
-#define FBClassImplementation(Name)                                                       \
-    Name::~Name() {}                                                                      \
-    const char* Name::ClassName() { return #Name; }                                       \
-    int Name::GetTypeId() { return TypeInfo; }                                            \
-    bool Name::Is(int pTypeId) { return pTypeId == TypeInfo ? true : ParentClass::Is(pTypeId); } \
-    void Name::FBDelete() { ParentClass::FBDelete(); }                                    \
+#define FBClassImplementation(Name)                                                                                    \
+    Name::~Name() {}                                                                                                   \
+    const char* Name::ClassName() { return #Name; }                                                                    \
+    int Name::GetTypeId() { return TypeInfo; }                                                                         \
+    bool Name::Is(int pTypeId) { return pTypeId == TypeInfo ? true : ParentClass::Is(pTypeId); }                       \
+    void Name::FBDelete() { ParentClass::FBDelete(); }                                                                 \
     int Name::TypeInfo = FBPlug::mGlobalTypeInfo++
 
 //! The first statement of a constructor.
@@ -189,11 +187,11 @@ public:
     virtual bool Is(int pTypeId);
     virtual int GetTypeId();
     //! Told when data flows through a connection; answers whether the plug took it.
-    virtual bool PlugDataNotify(FBConnectionAction pAction, FBPlug* pThis, void* pData = NULL,
-                                void* pDataOld = NULL, int pDataSize = 0);
+    virtual bool PlugDataNotify(FBConnectionAction pAction, FBPlug* pThis, void* pData = NULL, void* pDataOld = NULL,
+                                int pDataSize = 0);
     //! Told when a connection changes state; answers whether the plug took it.
-    virtual bool PlugStateNotify(FBConnectionAction pAction, FBPlug* pThis, void* pData = NULL,
-                                 void* pDataOld = NULL, int pDataSize = 0);
+    virtual bool PlugStateNotify(FBConnectionAction pAction, FBPlug* pThis, void* pData = NULL, void* pDataOld = NULL,
+                                 int pDataSize = 0);
     //! Told when a connection is made or broken; answers whether the plug allows it.
     virtual bool PlugNotify(FBConnectionAction pAction, FBPlug* pThis, int pIndex, FBPlug* pPlug,
                             FBConnectionType pConnectionType, FBPlug* pNewPlug = NULL);

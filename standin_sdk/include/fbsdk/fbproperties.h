@@ -26,10 +26,29 @@ typedef void (*fbExternalGetSetHandler)(HIObject pObject);
 
 //! Data types of properties.
 enum FBPropertyType {
-    kFBPT_unknown, kFBPT_int, kFBPT_int64, kFBPT_uint64, kFBPT_bool, kFBPT_float, kFBPT_double, kFBPT_charptr,
-    kFBPT_enum, kFBPT_Time, kFBPT_TimeCode, kFBPT_object, kFBPT_event, kFBPT_stringlist, kFBPT_Vector4D,
-    kFBPT_Vector3D, kFBPT_ColorRGB, kFBPT_ColorRGBA, kFBPT_Action, kFBPT_Reference, kFBPT_TimeSpan,
-    kFBPT_kReference, kFBPT_Vector2D
+    kFBPT_unknown,
+    kFBPT_int,
+    kFBPT_int64,
+    kFBPT_uint64,
+    kFBPT_bool,
+    kFBPT_float,
+    kFBPT_double,
+    kFBPT_charptr,
+    kFBPT_enum,
+    kFBPT_Time,
+    kFBPT_TimeCode,
+    kFBPT_object,
+    kFBPT_event,
+    kFBPT_stringlist,
+    kFBPT_Vector4D,
+    kFBPT_Vector3D,
+    kFBPT_ColorRGB,
+    kFBPT_ColorRGBA,
+    kFBPT_Action,
+    kFBPT_Reference,
+    kFBPT_TimeSpan,
+    kFBPT_kReference,
+    kFBPT_Vector2D
 };
 
 //! For whom a value is written as text: a user, or a stored scene.

@@ -17,11 +17,11 @@
 //   fbhud.h         HUD elements and the viewer's viewing options
 //   fblibrary.h     the object registry, a plug-in's library object and its entry points
 
-#include <fbsdk/fbplug.h>
-#include <fbsdk/fbproperties.h>
 #include <fbsdk/fbcomponent.h>
 #include <fbsdk/fbhud.h>
 #include <fbsdk/fblibrary.h>
+#include <fbsdk/fbplug.h>
+#include <fbsdk/fbproperties.h>
 
 #ifdef FBSDKUseNamespace
 using namespace FBSDKNamespace;

@@ -45,7 +45,7 @@ class PluginLibrary {
 public:
     //! Loads the library at pPath; on failure answers null and says why in pError.
     static std::unique_ptr<PluginLibrary> Load(const std::string& pPath, std::string& pError);
-    ~PluginLibrary();  // unloads the library
+    ~PluginLibrary(); // unloads the library
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 

@@ -13,7 +13,7 @@ namespace {
 struct LeadByte {
     unsigned char mFirst;
     unsigned char mLast;
-    int mLength;
+    unsigned char mLength;
     unsigned char mSecondLow;
     unsigned char mSecondHigh;
 };

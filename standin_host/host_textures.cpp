@@ -10,6 +10,7 @@ namespace hudhost {
 namespace {
 
 constexpr GLsizei kSide = 4; //!< each texture is kSide x kSide RGBA texels
+constexpr size_t kBytes = size_t{4} * kSide * kSide;
 
 //! Runs pWork with the default pixel-store state, and gives back the context's own and its 2D
 //! binding. Each value is read and set again, as a core-profile context has no attribute stacks.
@@ -45,9 +46,9 @@ HostTextures::HostTextures(std::string pContextName, int pCount)
 
 std::vector<unsigned char> HostTextures::ContentOf(GLuint pName) const
 {
-    std::vector<unsigned char> lTexels(4 * kSide * kSide);
+    std::vector<unsigned char> lTexels(kBytes);
     const size_t lSalt = std::hash<std::string>()(mContextName);
-    for (size_t i = 0; i < lTexels.size(); ++i) lTexels[i] = static_cast<unsigned char>(lSalt + 31 * pName + 7 * i);
+    for (size_t i = 0; i < lTexels.size(); ++i) lTexels[i] = static_cast<unsigned char>(lSalt + size_t{31} * pName + 7 * i);
     return lTexels;
 }
 
@@ -66,7 +67,7 @@ std::string HostTextures::Fault() const
             GLint lHeight = 0;
             glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &lWidth);
             glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &lHeight);
-            std::vector<unsigned char> lTexels(4 * kSide * kSide);
+            std::vector<unsigned char> lTexels(kBytes);
             if (lWidth == kSide && lHeight == kSide)
                 glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, lTexels.data());
             if (lWidth != kSide || lHeight != kSide || lTexels != ContentOf(lName)) {

@@ -102,6 +102,9 @@ template <std::size_t tCount> struct KestFixedAngles {
     KestDialCircle::Direction mDirections[tCount];
 };
 
+// Its definition, for code that takes the count's address (C++11 has no inline variables).
+template <std::size_t tCount> const std::size_t KestFixedAngles<tCount>::kCount;
+
 //! The face's and the hub's 63 angles, a tenth of a radian apart: 0 to 6.2.
 typedef KestFixedAngles<63> KestTenthRadianRun;
 //! The rim's 629 angles, a hundredth of a radian apart: 0 to 6.28.

@@ -1,6 +1,6 @@
 # kest::plugin_code: how every source of the plug-in is compiled, the element's (element/) and the
 # library's own (plugin/); both link it PRIVATE. Their C++ standard, KEST_PLUGIN_CXX_STANDARD
-# (cmake/KestQt.cmake), and hidden inline functions are set where the top CMakeLists.txt adds the
+# (cmake/KestSdkReleases.cmake), and hidden inline functions are set where the top CMakeLists.txt adds the
 # two folders.
 #
 # No floating-point contraction, so that the drawing rounds the same whatever -march is chosen.

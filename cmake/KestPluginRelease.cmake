@@ -1,6 +1,6 @@
 # The host release the plug-in is built for, KEST_PLUGIN_RELEASE (2016, ..., 2027): a plug-in
 # runs only in the release whose SDK it was built against, since the SDK's virtual tables and
-# layouts change between releases. It is the release of the SDK that KestQt.cmake read
+# layouts change between releases. It is the release of the SDK that kest_choose_for_sdk read
 # (KEST_SDK_RELEASE): KEST_STANDIN_SDK_VERSION for the stand-in SDK's build, the release an SDK
 # install says it is (kest_sdk_release) for a build against one (ORSDK_ROOT).
 #

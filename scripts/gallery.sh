@@ -5,13 +5,10 @@
 # Run after a build (scripts/build.sh; build/ or $KEST_BUILD_DIR). The output is the same,
 # byte for byte, on every run: the dials are drawn by Mesa's software renderer even where the
 # machine has a GPU.
-set -euo pipefail
-export LC_ALL=C
-cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-build_dir=${KEST_BUILD_DIR:-build}
+source "$(dirname "$0")/lib.sh" gallery
+install_deps
 hudhost="$build_dir/standin_host/hudhost"
-[[ -f $build_dir/build.ninja ]] || { echo "gallery: no build in $build_dir: run scripts/build.sh first" >&2; exit 1; }
+[[ -f $build_dir/build.ninja ]] || fail "no build in $build_dir: run scripts/build.sh first"
 cmake --build "$build_dir" --target hudhost contact_sheet >/dev/null
 
 out=docs/gallery

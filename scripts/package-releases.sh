@@ -1,40 +1,25 @@
 #!/usr/bin/env bash
-# Makes in dist/ the plug-in's package for each MotionBuilder release whose binary interface the
-# stand-in SDK presents, 2016 to 2023, with SHA256SUMS and MANIFEST.txt (one row per package).
-# Each is built as a user of that release builds it: the stand-in SDK of that release installed
-# as an SDK tree, the plug-in against it (ORSDK_ROOT, the preset "package"), with the Qt the build
-# picks for that release: Debian's Qt 5 for 2017 to 2023, for 2016 the Qt 4.8 that --qt4 names.
-# Without --qt4, 2016 is left out, and the script says so.
-#
-# Each package is then checked, unpacked, as that release's host would see it:
-#  - it holds the plug-in and its two font licences, the plug-in's RUNPATH is $ORIGIN, and no
-#    folder of this build (source, build, SDK tree, Qt 4) is named in it;
-#  - its layouts, virtual tables and imports are the host's facts of that release
-#    (../shared/host-abi/<release>.txt, or $KEST_HOST_ABI_DIR, by its measure/measure.sh), and
-#    the SDK library of that release defines every import;
-#  - it needs libGL, FTGL, the SDK library, the C/C++ runtime and that release's Qt Core, and no
-#    other Qt, also when loaded;
-#  - it imports no symbol version newer than the oldest host's platform has
-#    (scripts/check-symbol-versions.sh);
-#  - it loads in that release's hudhost and draws the same pixels as the normal build's plug-in
-#    (build/, or $KEST_BUILD_DIR), on Debian's FTGL 2.4 and, given --ftgl213, on FTGL 2.1.3.
-# --no-checks makes the packages without checking them (to compare their bytes with another run).
-#
-# The packages are reproducible: the same sources and libraries give the same bytes in any folder
-# (fixed times, owners and modes, sorted entries, no folder of the build inside the plug-in).
-# No package is made for 2024 and later: no binary interface is known for them here.
+# Makes in dist/ the plug-in's package for each release whose binary interface the stand-in SDK
+# presents (2016 to 2023; none for 2024 and later), with SHA256SUMS and MANIFEST.txt. Each is built
+# as a user of that release builds it: that release's stand-in SDK installed as an SDK tree, the
+# plug-in against it with the preset "package" and the Qt the build picks (Debian's Qt 5, for 2016
+# the Qt 4.8 of --qt4; without it, 2016 is left out). Each package is then checked, unpacked, as
+# that release's host would see it: its files, RUNPATH $ORIGIN and no folder of this build named
+# in it; the host's binary-interface facts of the release (../shared/host-abi, or
+# $KEST_HOST_ABI_DIR) and the SDK library defining every import; the libraries it needs and loads,
+# that release's Qt Core alone; the oldest host's symbol versions; and, in that release's hudhost,
+# the normal build's pixels on FTGL 2.4 and, given --ftgl213, on FTGL 2.1.3. The packages are
+# reproducible: the same sources and libraries give the same bytes in any folder.
 #
 # Usage: scripts/package-releases.sh [--qt4 QT4] [--ftgl213 FTGL] [--no-checks]
 #   QT4   Qt 4.8's folder (bin/qmake, lib/libQtCore.so.4), or a .tar.xz archive of one such as
 #         ../shared/deps/host-2016/qt-4.8.6-core.tar.xz
 #   FTGL  FTGL 2.1.3's folder (lib/libftgl.so.2), or a .tar.xz archive of one such as
 #         ../shared/deps/host-2016/ftgl-2.1.3-rc5.tar.xz
+#   --no-checks makes the packages without checking them (to compare their bytes with another run).
 # Builds in build-packages/ (or $KEST_PACKAGE_BUILD_ROOT); dist/ is replaced only when all passed.
-set -euo pipefail
-export LC_ALL=C
-cd "$(dirname "$0")/.."
-releases=(2016 2017 2018 2019 2020 2022 2023)
-fail() { echo "package-releases: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh" package-releases
+mapfile -t releases < <(sdk_releases)
 usage() { sed -n 's/^# \{0,1\}//; /^Usage:/,/^Builds in/p' "$0" >&2; exit 2; }
 
 qt4="" ftgl213="" check=1
@@ -48,40 +33,28 @@ while (($#)); do
 done
 
 facts_dir=${KEST_HOST_ABI_DIR:-../shared/host-abi}
-normal_build=${KEST_BUILD_DIR:-build}
 mkdir -p "${KEST_PACKAGE_BUILD_ROOT:-build-packages}"
 root=$(realpath "${KEST_PACKAGE_BUILD_ROOT:-build-packages}")
 ((check == 0)) || [[ -d $facts_dir ]] ||
   fail "$facts_dir (the host SDK's binary-interface facts) is missing: set KEST_HOST_ABI_DIR to it"
 started=$SECONDS
+install_deps
 
-scripts/install-deps.sh
-
-# unpacked PATH: the folder PATH, or the one folder its .tar.xz archive unpacks to under
-# $root/deps, unpacked once for each archive.
-unpacked() {
+# folder PATH: the folder PATH, or the one folder its .tar.xz archive unpacks to under $root/deps.
+folder() {
   [[ -d $1 ]] && { realpath "$1"; return; }
   [[ -f $1 && $1 == *.tar.xz ]] || fail "$1 is neither a folder nor a .tar.xz archive"
-  local into folder
-  into="$root/deps/$(sha256sum "$1" | cut -c1-16)"
-  if [[ ! -e $into/.unpacked ]]; then
-    rm -rf "$into" && mkdir -p "$into"
-    tar -xJf "$1" -C "$into"
-    touch "$into/.unpacked"
-  fi
-  folder=$(find "$into" -mindepth 1 -maxdepth 1 -type d)
-  [[ -n $folder && $(wc -l <<<"$folder") == 1 ]] || fail "$1 does not unpack to one folder"
-  echo "$folder"
+  unpacked "$1" "$root/deps"
 }
 if [[ -n $qt4 ]]; then
-  qt4=$(unpacked "$qt4")
+  qt4=$(folder "$qt4")
   [[ -x $qt4/bin/qmake ]] || fail "$qt4 has no bin/qmake: --qt4 takes the folder of a Qt 4.8 install"
 else
   echo "package-releases: no --qt4: MotionBuilder 2016, which runs Qt 4, is left out"
   releases=("${releases[@]:1}")
 fi
 if [[ -n $ftgl213 ]]; then
-  ftgl213=$(unpacked "$ftgl213")
+  ftgl213=$(folder "$ftgl213")
   [[ -e $ftgl213/lib/libftgl.so.2 ]] || fail "$ftgl213 has no lib/libftgl.so.2: --ftgl213 takes FTGL 2.1.3's folder"
 elif ((check)); then
   echo "package-releases: no --ftgl213: the packages are drawn on Debian's FTGL 2.4 only"
@@ -89,8 +62,8 @@ fi
 ftgls=("2.4:" ${ftgl213:+"2.1.3:$ftgl213/lib"})
 
 if ((check)); then
-  echo "== The normal build's hudhost and plug-in, which draw the reference dials, in $normal_build"
-  KEST_BUILD_DIR=$normal_build KEST_BUILD_TARGETS="hudhost kestdialhudelement" scripts/build.sh >/dev/null
+  step "The normal build's hudhost and plug-in, which draw the reference dials, in $build_dir"
+  KEST_BUILD_TARGETS="hudhost kestdialhudelement" scripts/build.sh >/dev/null
 fi
 # The dials every package draws, as the normal build draws them.
 dials=("" "--set Value=63.5 --set Label=BOOST --set Spread=1")
@@ -109,9 +82,7 @@ rm -rf "$staging" && mkdir -p "$staging"
 manifest_rows=()
 
 # qt_core_of RELEASE: the Qt Core library the host of RELEASE runs.
-qt_core_of() {
-  if (($1 < 2017)); then echo libQtCore.so.4; else echo libQt5Core.so.5; fi
-}
+qt_core_of() { if (($1 < 2017)); then echo libQtCore.so.4; else echo libQt5Core.so.5; fi; }
 
 # highest_versions PLUGIN: the highest symbol version the plug-in imports of each family.
 highest_versions() {
@@ -126,15 +97,6 @@ pack() {
   (cd "$1" && find . -type f -printf '%P\n' | sort |
     tar --create --format=gnu --no-recursion --verbatim-files-from --files-from=- \
       --mtime="@$epoch" --owner=0 --group=0 --numeric-owner --mode='u=rwX,go=rX') | gzip -9n >"$2"
-}
-
-# library_path RELEASE FTGL_LIB: where the host of RELEASE finds its libraries beyond the system's:
-# Qt 4 for 2016, and FTGL_LIB when not empty.
-library_path() {
-  local folders=()
-  (($1 >= 2017)) || folders+=("$qt4/lib")
-  [[ -z $2 ]] || folders+=("$2")
-  (IFS=:; echo "${folders[*]}")
 }
 
 # check_package RELEASE ARCHIVE SDK HUDHOST PLUGIN_BUILD: the checks above, on the unpacked archive.
@@ -158,7 +120,7 @@ check_package() {
     ! strings -a "$plugin" | grep -qF "$folder" || fail "$release: the plug-in names the folder $folder"
   done
 
-  needed=$(sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' <<<"$dynamic" | sort | paste -sd ' ')
+  needed=$(needed "$plugin")
   expected_needed=$(printf '%s\n' libGL.so.1 "$(qt_core_of "$release")" libc.so.6 libfbsdk.so.1 libftgl.so.2 \
     libgcc_s.so.1 libm.so.6 libstdc++.so.6 | sort | paste -sd ' ')
   [[ $needed == "$expected_needed" ]] || fail "$release: the plug-in needs \"$needed\", not \"$expected_needed\""
@@ -173,24 +135,20 @@ check_package() {
   missing=$(comm -23 "$work/imports.txt" "$work/exports.txt")
   [[ -z $missing ]] || fail "$release: the SDK library does not define the host's imports:"$'\n'"$missing"
 
-  local ftgl version libs dial index=0 loaded_qt
+  local ftgl version libs ld_path dial
   for ftgl in "${ftgls[@]}"; do
-    version=${ftgl%%:*} libs=${ftgl#*:}
+    # Where the host finds its libraries beyond the system's: Qt 4 for 2016, and FTGL 2.1.3.
+    version=${ftgl%%:*} libs=${ftgl#*:} ld_path=${ftgl#*:}
+    ((release >= 2017)) || ld_path=$qt4/lib${libs:+:$libs}
     for dial in "${dials[@]}"; do
       read -r -a dial_args <<<"$dial"
-      index=$((index + 1))
-      LD_DEBUG=libs LD_LIBRARY_PATH=$(library_path "$release" "$libs") "$hudhost" --plugin "$plugin" "${dial_args[@]}" \
-        --out "$work/dial-$index.png" 2>"$work/libs.log" >/dev/null ||
-        fail "$release: hudhost did not draw the package's plug-in on FTGL $version (${dial:-the default dial})"
+      LD_LIBRARY_PATH=$ld_path draws_as_normal "$hudhost" "$plugin" "${dial_args[@]}" ||
+        fail "$release: the package draws another dial than the normal build on FTGL $version (${dial:-the default dial})"
       if [[ -n $libs ]]; then
         grep -qF "init: $libs/libftgl.so.2" "$work/libs.log" || fail "$release: hudhost did not load FTGL $version"
       fi
-      loaded_qt=$(grep -o 'init: [^ ]*libQt[0-9]*Core\.so\.[0-9]*' "$work/libs.log" | sed 's|.*/||' | sort -u | paste -sd ' ')
-      [[ $loaded_qt == "$(qt_core_of "$release")" ]] ||
-        fail "$release: loading the plug-in loaded the Qt Core \"$loaded_qt\", not $(qt_core_of "$release")"
-      "$normal_build/standin_host/hudhost" "${dial_args[@]}" --out "$work/normal.png"
-      cmp -s "$work/dial-$index.png" "$work/normal.png" ||
-        fail "$release: the package draws another dial than the normal build on FTGL $version (${dial:-the default dial})"
+      [[ $(qt_cores <"$work/libs.log") == "$(qt_core_of "$release")" ]] ||
+        fail "$release: loading the plug-in loaded the Qt Core \"$(qt_cores <"$work/libs.log")\", not $(qt_core_of "$release")"
     done
   done
 }
@@ -199,20 +157,17 @@ check_package() {
 standin_targets=fbsdk
 ((check == 0)) || standin_targets+=" hudhost"
 for release in "${releases[@]}"; do
-  echo "== MotionBuilder $release"
+  step "MotionBuilder $release"
   standin="$root/$release/standin" sdk="$root/$release/sdk" plugin_build="$root/$release/plugin"
   stage="$root/$release/stage"
-  KEST_BUILD_DIR=$standin KEST_BUILD_TARGETS=$standin_targets scripts/build.sh \
-    -DKEST_STANDIN_SDK_VERSION="$release" -DKEST_BUILD_BENCHMARKS=OFF >/dev/null
-  rm -rf "$sdk"
-  cmake --install "$standin" --component sdk --prefix "$sdk" >/dev/null
-
-  qt_option=()
-  ((release >= 2017)) || qt_option=(-DQT_QMAKE_EXECUTABLE="$qt4/bin/qmake")
-  cmake --preset package -B "$plugin_build" -DORSDK_ROOT="$sdk" "${qt_option[@]}" >"$root/$release/configure.log" 2>&1 ||
-    { cat "$root/$release/configure.log"; fail "$release: the configure step failed"; }
-  grep -q "^-- Plug-in: for MotionBuilder $release only" "$root/$release/configure.log" ||
-    { cat "$root/$release/configure.log"; fail "$release: the build is not for MotionBuilder $release"; }
+  KEST_BUILD_DIR=$standin KEST_PRESET=standin-release KEST_BUILD_TARGETS=$standin_targets scripts/build.sh \
+    -DKEST_STANDIN_SDK_VERSION="$release" >/dev/null
+  install_sdk_tree "$standin" "$sdk"
+  # For 2016, Qt 4's qmake first on the PATH, where the build's search for Qt 4 finds it.
+  qt4_path=""
+  ((release >= 2017)) || qt4_path="$qt4/bin:"
+  PATH="$qt4_path$PATH" configure package "$plugin_build" "$sdk"
+  expect_choices "$plugin_build" installs_for="$release"
   cmake --build "$plugin_build" >/dev/null
   rm -rf "$stage"
   cmake --install "$plugin_build" --component plugin --prefix "$stage" >/dev/null
@@ -228,9 +183,8 @@ for release in "${releases[@]}"; do
 
   plugin="$stage/$plugin_dir/libkestdialhudelement.so"
   namespace=$(sed -n 's/^#define FBSDKNamespace \(ORSDK[0-9]*\).*/\1/p' "$sdk/include/fbsdk/fbversion.h")
-  qt=$(sed -n 's/^-- Qt: \([^ ]*\) Core.*/\1/p' "$root/$release/configure.log")
-  standard=$(sed -n 's/^-- Plug-in: \(C++[0-9]*\), because.*/\1/p' "$root/$release/configure.log")
-  needed=$(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort | paste -sd ' ')
+  qt=$(choice "$plugin_build" qt) standard=C++$(choice "$plugin_build" standard)
+  needed=$(needed "$plugin")
   manifest_rows+=("$release|$name.tar.gz|$namespace|$qt|$standard|$needed|$(highest_versions "$plugin")|$platform")
   echo "$name.tar.gz: $([[ $check == 1 ]] && echo "checked for MotionBuilder $release" || echo "not checked")"
 done

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Quick start: installs what is missing, builds, and runs the whole test suite.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+source "$(dirname "$0")/lib.sh" test
+install_deps
 scripts/build.sh
-ctest --test-dir "${KEST_BUILD_DIR:-build}" --output-on-failure -j2
+ctest --test-dir "$build_dir" --output-on-failure -j2

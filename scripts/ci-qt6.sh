@@ -33,7 +33,7 @@ export CXXFLAGS="-DFBSDK_STANDIN_YEAR=2023"
 # Neither file naming the release, the build must stop and ask for KEST_QT_MAJOR.
 mv "$sdk/include/fbsdk/fbversion.h" "$work/fbversion.h"
 if try_configure sdk-tree "$work/build" "$sdk"; then fail "configured against an SDK whose release cannot be read"; fi
-grep -q "KEST_QT_MAJOR" "$work/build.log" || { cat "$work/build.log"; fail "the configure step did not ask for KEST_QT_MAJOR"; }
+grep -q "KEST_QT_MAJOR" "$work/build/configure.log" || { cat "$work/build/configure.log"; fail "the configure step did not ask for KEST_QT_MAJOR"; }
 mv "$work/fbversion.h" "$sdk/include/fbsdk/fbversion.h"
 
 # expect_release_build RELEASE QT_MAJOR: with PRODUCT_VERSION.txt saying RELEASE, the build picks

@@ -19,8 +19,8 @@ expected="./include/fbsdk/fbcomponent.h ./include/fbsdk/fbhud.h ./include/fbsdk/
 
 step "Configuring against it stops: the SDK of 2016 asks for Qt 4, which Debian lacks"
 if try_configure sdk-tree "$sdktree_build" "$work/sdk"; then fail "configured against the SDK of 2016 without its Qt 4"; fi
-grep -q "Qt 4.8 Core not found, which the SDK of 2016" "$sdktree_build.log" ||
-  { cat "$sdktree_build.log"; fail "the configure step did not say that the SDK of 2016 needs Qt 4"; }
+grep -q "Qt 4.8 Core not found, which the SDK of 2016" "$sdktree_build/configure.log" ||
+  { cat "$sdktree_build/configure.log"; fail "the configure step did not say that the SDK of 2016 needs Qt 4"; }
 
 step "The plug-in against it in $sdktree_build, with Qt 5 by KEST_QT_MAJOR"
 configure sdk-tree-qt5 "$sdktree_build" "$work/sdk"

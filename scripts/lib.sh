@@ -45,12 +45,12 @@ install_sdk_tree() {
 }
 
 # try_configure PRESET BUILD SDK: configures BUILD afresh with PRESET against the SDK install at
-# SDK (ORSDK_ROOT), its messages into BUILD.log; configure fails the script, showing them.
+# SDK (ORSDK_ROOT), its messages into BUILD/configure.log; configure fails the script, showing them.
 try_configure() {
   rm -rf "$2" && mkdir -p "$2"
-  cmake --preset "$1" -B "$2" -DORSDK_ROOT="$3" >"$2.log" 2>&1
+  cmake --preset "$1" -B "$2" -DORSDK_ROOT="$3" >"$2/configure.log" 2>&1
 }
-configure() { try_configure "$@" || { cat "$2.log"; fail "the configure step of $2 failed"; }; }
+configure() { try_configure "$@" || { cat "$2/configure.log"; fail "the configure step of $2 failed"; }; }
 
 # choice BUILD KEY: what BUILD's configure step chose (its kest-choices.txt).
 choice() { sed -n "s/^$2=//p" "$1/kest-choices.txt"; }

@@ -16,6 +16,9 @@ make_work
 ftgl_lib="$(unpacked "$deps_archives/ftgl-2.1.3-rc5.tar.xz" "$root/deps")/lib"
 qt4=$(unpacked "$deps_archives/qt-4.8.6-core.tar.xz" "$root/deps")
 export PKG_CONFIG_PATH="$ftgl_lib/pkgconfig"
+# pkg-config's answer is cached: the two builds on FTGL 2.1.3 are configured afresh, so that they
+# take the copy unpacked now.
+rm -f "$root/ftgl213/CMakeCache.txt" "$root/ftgl213-sanitize/CMakeCache.txt"
 
 # expect_loaded BINARY SONAME DIR: ldd resolves SONAME for BINARY to the copy in DIR.
 expect_loaded() {

@@ -33,7 +33,7 @@ KEST_BUILD_DIR="$ftgl_build" KEST_PRESET=host-generation scripts/build.sh >/dev/
 grep -qx 'FTGL_VERSION:INTERNAL=2.1.3~rc5' "$ftgl_build/CMakeCache.txt" || fail "$ftgl_build did not find FTGL 2.1.3~rc5"
 checked=0
 while IFS= read -r -d '' binary; do
-  [[ " $(needed "$binary" 2>/dev/null) " == *" libftgl.so.2 "* ]] || continue
+  needs "$binary" libftgl.so.2 || continue
   expect_loaded "$binary" libftgl.so.2 "$ftgl_lib"
   checked=$((checked + 1))
 done < <(find "$ftgl_build" -type f \( -name '*.so' -o -perm -u+x \) ! -path '*/CMakeFiles/*' -print0)

@@ -51,7 +51,7 @@ expect_release_build() {
   cmake --build "$build" -j2 >/dev/null
   grep -q -- '-std=c++17 .*kestdialhudelement_element\.cpp' "$build/compile_commands.json" ||
     fail "the plug-in for $release was not compiled as C++17"
-  [[ " $(needed "$build/plugin/libkestdialhudelement.so") " == *" libQt${qt_major}Core.so.${qt_major} "* ]] ||
+  needs "$build/plugin/libkestdialhudelement.so" "libQt${qt_major}Core.so.${qt_major}" ||
     fail "the plug-in for $release does not need libQt${qt_major}Core.so.${qt_major}"
   scripts/check-symbol-versions.sh "$build/plugin/libkestdialhudelement.so"
   expect_listed build-qt6/standin_host/hudhost "$build/plugin/libkestdialhudelement.so"

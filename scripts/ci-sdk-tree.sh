@@ -33,7 +33,7 @@ done
 grep -qx "ORSDK_LIBRARY:FILEPATH=$work/sdk/lib/libfbsdk.so" "$sdktree_build/CMakeCache.txt" ||
   fail "the SDK-tree build did not take libfbsdk.so from $work/sdk/lib"
 plugin="$sdktree_build/plugin/libkestdialhudelement.so"
-[[ " $(needed "$plugin") " == *" libfbsdk.so.1 "* ]] || fail "$plugin does not need libfbsdk.so.1"
+needs "$plugin" libfbsdk.so.1 || fail "$plugin does not need libfbsdk.so.1"
 scripts/check-symbol-versions.sh "$plugin"
 expect_listed "$build_dir/standin_host/hudhost" "$plugin"
 draws_as_normal "$build_dir/standin_host/hudhost" "$plugin" --set Value=63 --set "Label=SDK tree" ||

@@ -99,18 +99,25 @@ expect_listed() {
 
 # needed BINARY: the libraries BINARY needs (NEEDED), sorted, on one line.
 needed() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort | paste -sd ' '; }
+# needs BINARY LIBRARY: whether BINARY needs LIBRARY.
+needs() { [[ " $(needed "$1" 2>/dev/null) " == *" $2 "* ]]; }
 
 # qt_cores: the Qt Core libraries named on standard input, sorted, on one line.
 qt_cores() { { grep -o 'libQt[0-9]*Core\.so\.[0-9]*' || true; } | sort -u | paste -sd ' '; }
 
 # draws_as_normal HUDHOST PLUGIN ARGUMENTS...: whether HUDHOST draws PLUGIN with ARGUMENTS byte for
-# byte as the normal build's hudhost draws its own plug-in. What the loader loaded (LD_DEBUG=libs)
-# is left in $work/libs.log.
+# byte as the normal build's hudhost draws its own plug-in; that reference is drawn once for each
+# set of ARGUMENTS, into $reference_dir (default $work/normal). What the loader loaded
+# (LD_DEBUG=libs) is left in $work/libs.log.
 draws_as_normal() {
-  local hudhost=$1 plugin=$2
+  local hudhost=$1 plugin=$2 dir=${reference_dir:-$work/normal} reference
   shift 2
+  reference="$dir/$(printf '%s\n' "$@" | sha256sum | cut -c1-16).png"
+  if [[ ! -e $reference ]]; then
+    mkdir -p "$dir"
+    env -u LD_LIBRARY_PATH "$build_dir/standin_host/hudhost" "$@" --out "$reference" >/dev/null
+  fi
   LD_DEBUG=libs "$hudhost" --plugin "$plugin" "$@" --out "$work/plugin.png" 2>"$work/libs.log" >/dev/null ||
     fail "$hudhost did not draw $plugin ($*)"
-  env -u LD_LIBRARY_PATH "$build_dir/standin_host/hudhost" "$@" --out "$work/normal.png" >/dev/null
-  cmp -s "$work/plugin.png" "$work/normal.png"
+  cmp -s "$work/plugin.png" "$reference"
 }

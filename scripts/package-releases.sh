@@ -79,6 +79,9 @@ epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null)} ||
 
 staging="$root/dist"
 rm -rf "$staging" && mkdir -p "$staging"
+# The normal build's dials, drawn once for all the releases (draws_as_normal).
+reference_dir="$root/normal-dials"
+rm -rf "$reference_dir"
 manifest_rows=()
 
 # qt_core_of RELEASE: the Qt Core library the host of RELEASE runs.
